@@ -1,0 +1,5 @@
+#include "game/boardcontrols.h"
+
+namespace Forms {
+platform::LazyForm<BoardControls> board;
+}

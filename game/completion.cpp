@@ -1,0 +1,27 @@
+#include "game/completion.h"
+
+#include "game/boardcontrols.h"
+#include "game/boardmodel.h"
+#include "game/recordcheck.h"
+
+namespace Module1 {
+
+void CheckCompletion()
+{
+    MatchCount = 0;
+    for (int r = 0; r < BoardSize; ++r)
+        for (int c = 0; c < BoardSize; ++c)
+            if (BoardCells[r][c] == SolvedCells[r][c])
+                MatchCount = static_cast<qint16>(MatchCount + 1);
+    if (MatchCount != 16)
+        return;
+
+    BoardControls& board = Forms::board();
+    for (int i = 0; i <= 15; ++i)
+        board.Picture1[i]->setEnabled(false);
+    board.Picture2->show();
+    board.Timer1->stop();
+    RecordCheck();
+}
+
+} // namespace Module1

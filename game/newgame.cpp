@@ -1,0 +1,67 @@
+#include "game/newgame.h"
+
+#include "game/boardcontrols.h"
+#include "game/boardmodel.h"
+#include "game/tilepictures.h"
+#include "platform/random.h"
+
+namespace Module1 {
+
+namespace {
+
+const QString Dealt = QStringLiteral("*");
+
+void fillWithSolvedLayout(CellTable& cells)
+{
+    int k = 0;
+    for (int r = 0; r < BoardSize; ++r)
+        for (int c = 0; c < BoardSize; ++c)
+            cells[r][c] = ImagePath(++k);
+}
+
+// Every coordinate is its own draw, each after a fresh re-seed.
+int drawCoordinate()
+{
+    platform::Randomize();
+    return static_cast<int>(4 * platform::Rnd());
+}
+
+} // namespace
+
+void NewGame()
+{
+    BoardControls& board = Forms::board();
+
+    fillWithSolvedLayout(SolvedCells);
+    fillWithSolvedLayout(DealPool);
+
+    QStringList unreadable;
+    for (DealIndex = 0; DealIndex <= 15; ++DealIndex) {
+        int r = 0;
+        int c = 0;
+        do {
+            r = drawCoordinate();
+            c = drawCoordinate();
+        } while (DealPool[r][c] == Dealt);
+        BoardCells[DealIndex / 4][DealIndex % 4] = DealPool[r][c];
+        LoadTilePicture(DealIndex, DealPool[r][c], unreadable);
+        DealPool[r][c] = Dealt;
+    }
+
+    ClockSeconds = 0;
+    ClockMinutes = 0;
+    board.Picture2->hide();
+    board.Timer1->start();
+    board.Label1->setText(QStringLiteral("00 : 00"));
+    MoveCount = 0;
+    board.Form->setWindowTitle(QStringLiteral("Dezudor játék"));
+    for (int m = 0; m <= 15; ++m)
+        board.Picture1[m]->setEnabled(true);
+
+    // The arrow keys work at once, without a click on the board first.
+    board.Picture1[0]->setFocus();
+
+    ReportUnreadablePictures(unreadable);
+}
+
+} // namespace Module1

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace Module1 {
+
+// Reads the finishing time off the stopped clock and, when it is good enough
+// for the record list, opens the record-entry window with it.
+void RecordCheck();
+
+} // namespace Module1

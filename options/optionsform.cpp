@@ -1,0 +1,5 @@
+#include "options/optionsform.h"
+
+namespace Forms {
+platform::LazyForm<OptionsControls> options;
+}

@@ -1,0 +1,6 @@
+#include "records/recordforms.h"
+
+namespace Forms {
+platform::LazyForm<HighControls> high;
+platform::LazyForm<HightabControls> hightab;
+}
