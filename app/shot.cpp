@@ -1,0 +1,47 @@
+// Renders each window of the game offscreen into PNG files for the documentation.
+#include "game/boardcontrols.h"
+#include "options/optionsform.h"
+#include "platform/appfolder.h"
+#include "platform/random.h"
+#include "records/recordforms.h"
+#include "ui/forms.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget* window, const QDir& folder, const QString& name)
+{
+    window->show();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (window->grab().save(path))
+        return true;
+    std::fprintf(stderr, "dezudor-shot: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: dezudor-shot FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    platform::SetAppFolder(QStringLiteral(DEZUDOR_RUN_DIR));
+    platform::SeedRandom(1);
+    platform::SetRandomClock([] { return qint64{0}; });
+    ui::RegisterForms();
+
+    bool ok = save(Forms::board().Form, folder, QStringLiteral("board"));
+    ok = save(Forms::options().Form, folder, QStringLiteral("options")) && ok;
+    ok = save(Forms::high().Form, folder, QStringLiteral("high")) && ok;
+    ok = save(Forms::hightab().Form, folder, QStringLiteral("hightab")) && ok;
+    return ok ? 0 : 1;
+}

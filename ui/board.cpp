@@ -1,0 +1,166 @@
+#include "ui/board.h"
+
+#include "game/boardcontrols.h"
+#include "game/clock.h"
+#include "game/moves.h"
+#include "game/newgame.h"
+#include "options/optionsform.h"
+#include "platform/endprogram.h"
+#include "records/recordfile.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+namespace {
+
+// The double etched border along the client edges, in twips.
+struct FrameLine {
+    bool dark;
+    int x1, y1, x2, y2;
+};
+constexpr FrameLine frameLines[] = {
+    {true, 0, 20, 0, 3700},        // Line7
+    {true, 20, 20, 2150, 20},      // Line3
+    {false, 0, 3700, 2160, 3700},  // Line1
+    {false, 2160, 20, 2160, 3700}, // Line5
+    {false, 50, 70, 50, 3650},     // Line6
+    {false, 70, 70, 2100, 70},     // Line4
+    {true, 50, 3650, 2130, 3650},  // Line2
+    {true, 2110, 70, 2110, 3650},  // Line8
+};
+
+} // namespace
+
+board::board(QWidget* parent)
+    : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Dezudor játék"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/board.png")));
+    setFixedSize(ui::Twips(2190), ui::Twips(3750));
+
+    for (int i = 0; i < 16; ++i) {
+        Picture1[i] = new platform::PictureBox(this, i);
+        Picture1[i]->setGeometry(ui::TwipsRect(120 + 480 * (i % 4), 840 + 480 * (i / 4), 480, 480));
+        Picture1[i]->setFocusPolicy(Qt::StrongFocus);
+        connect(Picture1[i], &platform::PictureBox::Click, this, &board::Picture1_Click);
+        connect(Picture1[i], &platform::PictureBox::KeyDown, this, &board::Picture1_KeyDown);
+    }
+
+    Command1 = makePictureButton(ui::TwipsRect(1550, 3000, 500, 500), QStringLiteral("exit"), QStringLiteral("Kilépés"));
+    Command2 = makePictureButton(ui::TwipsRect(120, 3000, 500, 500), QStringLiteral("newgame"), QStringLiteral("Újra"));
+
+    Picture2 = new platform::PictureBox(this);
+    Picture2->setGeometry(ui::TwipsRect(1500, 150, 550, 550));
+    Picture2->SetPicture(QPixmap(QStringLiteral(":/pictures/smile.png")));
+    Picture2->hide();
+
+    Label1 = new QLabel(QStringLiteral("00 : 00"), this);
+    Label1->setGeometry(ui::TwipsRect(240, 240, 975, 375));
+    Label1->setFont(ui::WindowFont(QStringLiteral("Arial"), 12, true));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setToolTip(QStringLiteral("Játékidő"));
+
+    Command3 = makePictureButton(ui::TwipsRect(845, 3000, 500, 500), QStringLiteral("options"), QStringLiteral("Beállítások"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+
+    connect(Command1, &QPushButton::clicked, this, &board::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &board::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
+    connect(Timer1, &QTimer::timeout, this, &board::Timer1_Timer);
+
+    for (int i = 1; i < 16; ++i)
+        setTabOrder(Picture1[i - 1], Picture1[i]);
+    setTabOrder(Picture1[15], Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+
+    BoardControls controls;
+    controls.Form = this;
+    controls.Picture1 = Picture1;
+    controls.Picture2 = Picture2;
+    controls.Label1 = Label1;
+    controls.Timer1 = Timer1;
+    Forms::board.Attach(this, controls);
+
+    Form_Load();
+}
+
+// Buttons take the focus only from the Tab key, so a click on one leaves the
+// arrow keys with the board.
+QPushButton* board::makePictureButton(const QRect& geometry, const QString& icon, const QString& toolTip)
+{
+    auto* button = new QPushButton(this);
+    button->setGeometry(geometry);
+    button->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(icon)));
+    button->setIconSize(QSize(32, 32));
+    button->setToolTip(toolTip);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+void board::Form_Load()
+{
+    Module1::LoadRecords();
+    Module1::NewGame();
+    ui::SetBackground(Label1, QColor(136, 160, 112));
+    Picture2->hide();
+    Timer1->start();
+}
+
+void board::Command1_Click()
+{
+    Forms::options.Unload();
+    Module1::SaveRecords();
+    Forms::board.Unload();
+    platform::EndProgram();
+}
+
+void board::Command2_Click()
+{
+    Module1::NewGame();
+}
+
+void board::Command3_Click()
+{
+    QWidget* options = Forms::options().Form;
+    options->show();
+    options->raise();
+    options->activateWindow();
+}
+
+void board::Timer1_Timer()
+{
+    Module1::ClockTick();
+}
+
+void board::Picture1_Click(int Index)
+{
+    Module1::Picture1_Click(Index);
+}
+
+void board::Picture1_KeyDown(int Index, int KeyCode, int Shift)
+{
+    Module1::Picture1_KeyDown(Index, KeyCode, Shift);
+}
+
+void board::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    for (const FrameLine& line : frameLines) {
+        painter.setPen(palette().color(line.dark ? QPalette::WindowText : QPalette::Base));
+        painter.drawLine(ui::TwipsPoint(line.x1, line.y1), ui::TwipsPoint(line.x2, line.y2));
+    }
+}
+
+// The frame's close box ends the program the way the exit button does.
+void board::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (Forms::board.Window() == this)
+        Command1_Click();
+}
