@@ -1,13 +1,32 @@
 #include "game/tilepictures.h"
 
 #include "game/boardcontrols.h"
+#include "game/boardmodel.h"
 #include "platform/errorreport.h"
 
 namespace Module1 {
 
+namespace {
+
+// What a screen reader says of a tile box: its cell and the piece it shows.
+QString describeTile(int box, const QString& path)
+{
+    const QString cell = QStringLiteral("%1. sor, %2. oszlop: ").arg(box / 4 + 1).arg(box % 4 + 1);
+    if (path == BlankImagePath())
+        return cell + QStringLiteral("üres mező");
+    for (int k = 1; k <= 15; ++k)
+        if (path == ImagePath(k))
+            return cell + QStringLiteral("%1. darab").arg(k);
+    return cell + QStringLiteral("ismeretlen kép");
+}
+
+} // namespace
+
 void LoadTilePicture(int box, const QString& path, QStringList& unreadable)
 {
-    if (!Forms::board().Picture1[box]->LoadPicture(path) && !unreadable.contains(path))
+    platform::PictureBox* tile = Forms::board().Picture1[box];
+    tile->setAccessibleName(describeTile(box, path));
+    if (!tile->LoadPicture(path) && !unreadable.contains(path))
         unreadable.append(path);
 }
 

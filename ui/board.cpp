@@ -99,6 +99,7 @@ QPushButton* board::makePictureButton(const QRect& geometry, const QString& icon
     button->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(icon)));
     button->setIconSize(QSize(32, 32));
     button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }

@@ -2,6 +2,7 @@
 
 #include "game/boardcontrols.h"
 #include "game/boardmodel.h"
+#include "game/tilepictures.h"
 #include "options/optionsform.h"
 #include "platform/appfolder.h"
 #include "platform/endprogram.h"
@@ -102,10 +103,11 @@ board& TestGame::Board()
 
 void TestGame::SetBoard(const std::array<int, 16>& pictures)
 {
-    board& window = Board();
+    Board();
+    QStringList unreadable;
     for (int i = 0; i < 16; ++i) {
         Module1::BoardCells[i / 4][i % 4] = Module1::ImagePath(pictures[i]);
-        window.Picture1[i]->LoadPicture(Module1::ImagePath(pictures[i]));
+        Module1::LoadTilePicture(i, Module1::ImagePath(pictures[i]), unreadable);
     }
 }
 

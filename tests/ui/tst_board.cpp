@@ -1,6 +1,7 @@
 #include "game/boardcontrols.h"
 #include "tests/support/testgame.h"
 
+#include <QAccessible>
 #include <QTest>
 
 #include <memory>
@@ -94,6 +95,23 @@ private slots:
         const QImage enabled = window.Picture1[6]->grab().toImage();
         window.Picture1[6]->setEnabled(false);
         QCOMPARE(window.Picture1[6]->grab().toImage(), enabled);
+    }
+
+    // A screen reader follows the game: each box names its cell and piece.
+    void boxesAndButtonsHaveAccessibleNames()
+    {
+        board& window = game->Board();
+        game->SetBoard({16, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 1});
+        window.Picture1_Click(1);
+        const auto name = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(window.Picture1[0]), QStringLiteral("1. sor, 1. oszlop: 2. darab"));
+        QCOMPARE(name(window.Picture1[1]), QStringLiteral("1. sor, 2. oszlop: üres mező"));
+        QCOMPARE(name(window.Picture1[15]), QStringLiteral("4. sor, 4. oszlop: 1. darab"));
+        QCOMPARE(name(window.Command1), QStringLiteral("Kilépés"));
+        QCOMPARE(name(window.Command2), QStringLiteral("Újra"));
+        QCOMPARE(name(window.Command3), QStringLiteral("Beállítások"));
     }
 
     void newGameButtonDealsAgain()
