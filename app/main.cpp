@@ -1,4 +1,5 @@
 #include "game/boardcontrols.h"
+#include "platform/termination.h"
 #include "ui/forms.h"
 
 #include <QApplication>
@@ -6,6 +7,12 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Asked to end by the system, the game leaves as through its close box,
+    // saving the record list.
+    platform::EndOnTerminationSignal([] {
+        if (QWidget* board = Forms::board.Window())
+            board->close();
+    });
     ui::RegisterForms();
     Forms::board().Form->show();
     const int status = QApplication::exec();
