@@ -16,7 +16,8 @@ int main(int argc, char* argv[])
     ui::RegisterForms();
     Forms::board().Form->show();
     const int status = QApplication::exec();
-    // Windows unloaded by the exit sequence go before the program does.
+    // The windows, hidden ones included, go before the program does.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qDeleteAll(QApplication::topLevelWidgets());
     return status;
 }
