@@ -1,5 +1,14 @@
 #include "records/recordfile.h"
 
+#include "platform/appfolder.h"
+#include "platform/codepage.h"
+#include "platform/errorreport.h"
+#include "platform/textfile.h"
+#include "records/recordforms.h"
+#include "records/timetext.h"
+
+#include <QDir>
+
 namespace Module1 {
 
 RecordText RecordTexts[RecordSlots];
@@ -8,12 +17,72 @@ qint16 LastRecord = -1;
 QString RecordLine;
 RecordText SwapText;
 
+namespace {
+
+QString recordFilePath()
+{
+    return platform::AppFilePath(QStringLiteral("scores.txt"));
+}
+
+void sortByTime()
+{
+    for (int i = 0; i <= LastRecord - 1; ++i)
+        for (int j = i + 1; j <= LastRecord; ++j)
+            if (RecordSeconds[i] > RecordSeconds[j]) {
+                std::swap(RecordSeconds[i], RecordSeconds[j]);
+                SwapText = RecordTexts[i];
+                RecordTexts[i] = RecordTexts[j];
+                RecordTexts[j] = SwapText;
+            }
+}
+
+} // namespace
+
 void LoadRecords()
 {
+    for (RecordText& slot : RecordTexts)
+        slot = {};
+
+    // A file that is not as the game writes it is read as far as the table
+    // goes; a name line without its time line keeps an empty time.
+    const QList<QByteArray> lines = platform::ReadLines(recordFilePath());
+    int slot = 0;
+    qsizetype next = 0;
+    while (next < lines.size() && slot < RecordSlots) {
+        RecordLine = platform::FromCodePage(lines.at(next++));
+        RecordTexts[slot].Name = RecordLine;
+        RecordLine = next < lines.size() ? platform::FromCodePage(lines.at(next++)) : QString();
+        RecordTexts[slot].Time = RecordLine;
+        ++slot;
+    }
+    LastRecord = static_cast<qint16>(slot - 1);
+
+    for (int i = 0; i <= LastRecord; ++i)
+        RecordSeconds[i] = ClockTextSeconds(RecordTexts[i].Time);
+    sortByTime();
+
+    HightabControls& hightab = Forms::hightab();
+    for (int i = 0; i <= 9; ++i)
+        if (!RecordTexts[i].Name.isEmpty()) {
+            hightab.List1->addItem(RecordTexts[i].Name);
+            hightab.List2->addItem(RecordTexts[i].Time);
+        }
 }
 
 void SaveRecords()
 {
+    HightabControls& hightab = Forms::hightab();
+    QList<QByteArray> lines;
+    for (int k = 0; k <= hightab.List1->count() - 1; ++k) {
+        lines.append(platform::ToCodePage(hightab.List1->item(k)->text()));
+        const QListWidgetItem* time = hightab.List2->item(k);
+        lines.append(platform::ToCodePage(time ? time->text() : QString()));
+    }
+    QString error;
+    if (!platform::WriteLines(recordFilePath(), lines, &error))
+        platform::ReportError(QStringLiteral("A rekordlista nem menthető ide:\n%1\n\n(%2)\n\n"
+                                             "Az eddigi rekordok a játék végéig megmaradnak.")
+                                  .arg(QDir::toNativeSeparators(recordFilePath()), error));
 }
 
 } // namespace Module1

@@ -1,0 +1,17 @@
+#include "platform/textbox.h"
+
+#include "platform/codepage.h"
+
+#include <QKeyEvent>
+
+namespace platform {
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    QLineEdit::keyPressEvent(event);
+    if (!text.isEmpty())
+        emit KeyPress(static_cast<unsigned char>(CodePageByte(text.at(0))));
+}
+
+} // namespace platform

@@ -1,0 +1,46 @@
+#include "records/recordentry.h"
+
+#include "records/recordfile.h"
+#include "records/recordforms.h"
+
+namespace Module1 {
+qint16 NameLetters = 0;
+}
+
+namespace RecordEntry {
+
+using Module1::NameLetters;
+
+void Text1_KeyPress(int keyAscii)
+{
+    if ((keyAscii >= 65 && keyAscii <= 90) || (keyAscii >= 97 && keyAscii <= 122))
+        NameLetters = static_cast<qint16>(NameLetters + 1);
+    if (NameLetters == 9)
+        Forms::high().Text1->setEnabled(false);
+}
+
+void Command1_Click()
+{
+    HighControls& high = Forms::high();
+    high.Form->hide();
+    HightabControls& hightab = Forms::hightab();
+    hightab.List1->addItem(high.Text1->text());
+    hightab.List2->addItem(high.Text2->text());
+    Module1::SaveRecords();
+    hightab.List1->clear();
+    hightab.List2->clear();
+    Module1::LoadRecords();
+    hightab.Form->show();
+    hightab.Form->raise();
+}
+
+void Command2_Click()
+{
+    HighControls& high = Forms::high();
+    high.Text1->setText(QString());
+    NameLetters = 0;
+    high.Text1->setEnabled(true);
+    high.Text1->setFocus();
+}
+
+} // namespace RecordEntry

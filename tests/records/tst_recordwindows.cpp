@@ -1,0 +1,243 @@
+#include "game/boardmodel.h"
+#include "game/recordcheck.h"
+#include "records/recordentry.h"
+#include "records/recordfile.h"
+#include "records/recordforms.h"
+#include "tests/support/testgame.h"
+#include "ui/high.h"
+#include "ui/hightab.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const std::array<int, 16> oneMoveFromSolved{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 15};
+
+high& entryWindow()
+{
+    return *static_cast<high*>(Forms::high().Form);
+}
+
+hightab& listWindow()
+{
+    return *static_cast<hightab*>(Forms::hightab().Form);
+}
+
+// Key presses with their characters, accented ones included.
+void typeText(QWidget* box, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, c.isLetterOrNumber() ? Qt::Key_unknown : Qt::Key_Space, Qt::NoModifier,
+                        QString(c));
+        QCoreApplication::sendEvent(box, &press);
+    }
+}
+
+QStringList rows(QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+} // namespace
+
+class TestRecordWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { game = std::make_unique<TestGame>(31); }
+    void cleanup()
+    {
+        game.reset();
+        QVERIFY2(LeakedWindows().isEmpty(), qPrintable(LeakedWindows().join(", ")));
+    }
+
+    void windowsHaveTheirLayout()
+    {
+        game->Board();
+        high& entry = entryWindow();
+        QCOMPARE(entry.size(), QSize(214, 116));
+        QCOMPARE(entry.windowTitle(), QStringLiteral("Felvétel a rekord listába"));
+        QCOMPARE(entry.Text1->text(), QStringLiteral("Névtelen"));
+        QCOMPARE(entry.Text1->geometry(), QRect(16, 40, 89, 21));
+        QCOMPARE(entry.Label2->text(), QStringLiteral("Időeredmény:"));
+        QCOMPARE(entry.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(entry.Command1->text(), QStringLiteral("Rendben"));
+        QCOMPARE(entry.Command2->text(), QStringLiteral("Mégsem"));
+        hightab& list = listWindow();
+        QCOMPARE(list.size(), QSize(170, 224));
+        QCOMPARE(list.windowTitle(), QStringLiteral("Rekordlista"));
+        QCOMPARE(list.List1->palette().color(QPalette::Base), QColor(136, 160, 112));
+        QCOMPARE(list.Label1->palette().color(QPalette::Window), QColor(1, 127, 126));
+        QCOMPARE(list.Label1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QCOMPARE(list.Command2->text(), QStringLiteral("Törlés"));
+        QVERIFY(list.isHidden());
+    }
+
+    void recordCheckWalksTheStoredTimes_data()
+    {
+        QTest::addColumn<QList<double>>("stored");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("record");
+        QTest::newRow("no record yet") << QList<double>{} << 500 << true;
+        QTest::newRow("between two") << QList<double>{60, 120} << 100 << true;
+        QTest::newRow("equal to slot 3") << QList<double>{10, 20, 30, 40, 50} << 40 << true;
+        QTest::newRow("nine better, slot 9 free") << QList<double>{10, 20, 30, 40, 50, 60, 70, 80, 90} << 100 << false;
+        QTest::newRow("full list, a faster time") << QList<double>{10, 20, 30, 40, 50, 60, 70, 80, 500, 600} << 100 << true;
+        QTest::newRow("full list, a slower time") << QList<double>{10, 20, 30, 40, 50, 60, 70, 80, 90, 95} << 100 << false;
+    }
+
+    void recordCheckWalksTheStoredTimes()
+    {
+        QFETCH(QList<double>, stored);
+        QFETCH(int, ticks);
+        QFETCH(bool, record);
+        board& window = game->Board();
+        for (int i = 0; i < stored.size(); ++i)
+            Module1::RecordSeconds[i] = stored[i];
+        for (int t = 0; t < ticks; ++t)
+            window.Timer1_Timer();
+        const QString clock = window.Label1->text();
+        game->SetBoard(oneMoveFromSolved);
+        QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
+
+        QVERIFY(Forms::high.IsLoaded());
+        QCOMPARE(entryWindow().Text2->text(), clock);
+        QCOMPARE(Module1::FinishSeconds, double(ticks));
+        QCOMPARE(entryWindow().isVisible(), record);
+    }
+
+    void hundredMinutesReadByFixedPlaces()
+    {
+        board& window = game->Board();
+        for (int t = 0; t < 6005; ++t)
+            window.Timer1_Timer();
+        game->SetBoard(oneMoveFromSolved);
+        QTest::keyClick(window.Picture1[0], Qt::Key_Left);
+        QCOMPARE(entryWindow().Text2->text(), QStringLiteral("100 : 05"));
+        QCOMPARE(Module1::FinishSeconds, 600.0);
+    }
+
+    void nameBoxCountsLetterKeys_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("letters");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("nine letters close the box") << "abcdefghi" << 9 << false;
+        QTest::newRow("four letters, a blank and a digit") << "abcd 5" << 4 << true;
+        QTest::newRow("accented letters do not count") << "éőű" << 0 << true;
+    }
+
+    void nameBoxCountsLetterKeys()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, letters);
+        QFETCH(bool, enabled);
+        game->Board();
+        high& entry = entryWindow();
+        entry.Text1->clear();
+        typeText(entry.Text1, typed);
+        QCOMPARE(int(Module1::NameLetters), letters);
+        QCOMPARE(entry.Text1->isEnabled(), enabled);
+        QCOMPARE(entry.Text1->text(), typed);
+    }
+
+    void deletedLettersStillCountAndMegsemResets()
+    {
+        game->Board();
+        high& entry = entryWindow();
+        entry.show();
+        QTest::keyClicks(entry.Text1, QStringLiteral("abcde"));
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(entry.Text1, Qt::Key_Backspace);
+        QTest::keyClicks(entry.Text1, QStringLiteral("wxyz"));
+        QVERIFY(!entry.Text1->isEnabled());
+
+        QTest::mouseClick(entry.Command2, Qt::LeftButton);
+        QCOMPARE(entry.Text1->text(), QString());
+        QVERIFY(entry.Text1->isEnabled());
+        QCOMPARE(int(Module1::NameLetters), 0);
+        QCOMPARE(entry.focusWidget(), entry.Text1);
+    }
+
+    void clearEmptiesListAndFile()
+    {
+        QFile file(game->FilePath("scores.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("a\r\n00 : 10\r\nb\r\n00 : 20\r\n");
+        file.close();
+        game->Board();
+        hightab& list = listWindow();
+        list.show();
+        QTest::mouseClick(list.Command2, Qt::LeftButton);
+        QCOMPARE(list.List1->count(), 0);
+        QCOMPARE(list.List2->count(), 0);
+        QCOMPARE(QFileInfo(file).size(), 0);
+        QVERIFY(list.isVisible());
+        // The record check still compares with the times of the last load.
+        QCOMPARE(Module1::RecordSeconds[0], 10.0);
+    }
+
+    void closeBoxOnlyHidesAndSelectionsGoTogether()
+    {
+        QFile file(game->FilePath("scores.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 6; ++i)
+            file.write("p" + QByteArray::number(i) + "\r\n00 : 1" + QByteArray::number(i) + "\r\n");
+        file.close();
+        game->Board();
+        hightab& list = listWindow();
+        list.show();
+        list.List1->setCurrentRow(2);
+        QCOMPARE(list.List2->currentRow(), 2);
+        list.List2->setCurrentRow(4);
+        QCOMPARE(list.List1->currentRow(), 4);
+        list.close();
+        QVERIFY(Forms::hightab.IsLoaded());
+        QVERIFY(list.isHidden());
+        QCOMPARE(list.List1->count(), 6);
+    }
+
+    void solvedGameGoesIntoTheRecordFile()
+    {
+        QFile file(game->FilePath("scores.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Bea\r\n00 : 30\r\n");
+        file.close();
+        board& window = game->Board();
+        for (int t = 0; t < 12; ++t)
+            window.Timer1_Timer();
+        game->SetBoard(oneMoveFromSolved);
+        QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
+        high& entry = entryWindow();
+        QVERIFY(entry.isVisible());
+        QTest::mouseClick(entry.Command2, Qt::LeftButton);
+        typeText(entry.Text1, QStringLiteral("Ödön"));
+        QTest::mouseClick(entry.Command1, Qt::LeftButton);
+
+        QVERIFY(entry.isHidden());
+        QVERIFY(listWindow().isVisible());
+        QCOMPARE(rows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
+        QCOMPARE(rows(listWindow().List2), (QStringList{"00 : 12", "00 : 30"}));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Bea\r\n00 : 30\r\n\xd6\x64\xf6n\r\n00 : 12\r\n"));
+        file.close();
+
+        listWindow().List1->clear();
+        listWindow().List2->clear();
+        Module1::LoadRecords();
+        QCOMPARE(rows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
+    }
+
+private:
+    std::unique_ptr<TestGame> game;
+};
+
+QTEST_MAIN(TestRecordWindows)
+#include "tst_recordwindows.moc"

@@ -1,0 +1,95 @@
+#include "ui/hightab.h"
+
+#include "records/recordforms.h"
+#include "records/recordlist.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+
+namespace {
+
+QLabel* heading(QWidget* parent, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setFont(ui::WindowFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    ui::SetForeground(label, QColor(255, 255, 0));
+    ui::SetBackground(label, QColor(0, 192, 192));
+    return label;
+}
+
+QListWidget* list(QWidget* parent, const QRect& geometry)
+{
+    auto* box = new QListWidget(parent);
+    box->setGeometry(geometry);
+    return box;
+}
+
+} // namespace
+
+hightab::hightab(QWidget* parent)
+    : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Rekordlista"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/star.png")));
+    setFixedSize(ui::Twips(2550), ui::Twips(3360));
+
+    Frame1 = new QFrame(this);
+    Frame1->setGeometry(ui::TwipsRect(0, 0, 2550, 3345));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    List1 = list(Frame1, ui::TwipsRect(240, 580, 1095, 2010));
+    List2 = list(Frame1, ui::TwipsRect(1560, 580, 735, 2010));
+    // The headings stand over the lists' top edge.
+    Label1 = heading(Frame1, QStringLiteral("Név"), ui::TwipsRect(240, 360, 1095, 255));
+    Label2 = heading(Frame1, QStringLiteral("Idő"), ui::TwipsRect(1560, 360, 735, 255));
+    Command1 = new QPushButton(QStringLiteral("Rendben"), Frame1);
+    Command1->setGeometry(ui::TwipsRect(240, 2800, 855, 375));
+    Command2 = new QPushButton(QStringLiteral("Törlés"), Frame1);
+    Command2->setGeometry(ui::TwipsRect(1440, 2800, 855, 375));
+
+    connect(Command1, &QPushButton::clicked, this, &hightab::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &hightab::Command2_Click);
+    connect(List1, &QListWidget::currentRowChanged, this, &hightab::List1_Click);
+    connect(List2, &QListWidget::currentRowChanged, this, &hightab::List2_Click);
+
+    Forms::hightab.Attach(this, HightabControls{this, List1, List2});
+    Form_Load();
+}
+
+void hightab::Form_Load()
+{
+    ui::SetBackground(List1, QColor(136, 160, 112));
+    ui::SetBackground(List2, QColor(136, 160, 112));
+    ui::SetBackground(Label1, QColor(1, 127, 126));
+    ui::SetBackground(Label2, QColor(1, 127, 126));
+}
+
+void hightab::Command1_Click()
+{
+    RecordList::Command1_Click();
+}
+
+void hightab::Command2_Click()
+{
+    RecordList::Command2_Click();
+}
+
+void hightab::List1_Click()
+{
+    RecordList::List1_Click();
+}
+
+void hightab::List2_Click()
+{
+    RecordList::List2_Click();
+}
+
+// The lists are the only copy of the records while the game runs: the close
+// box only hides the window, as "Rendben" does.
+void hightab::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    Command1_Click();
+}
