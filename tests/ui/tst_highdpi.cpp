@@ -1,0 +1,76 @@
+// Runs with QT_SCALE_FACTOR=2: every window doubles in pixels, keeps its
+// layout, and its texts still fit their controls.
+#include "game/boardcontrols.h"
+#include "options/optionsform.h"
+#include "records/recordforms.h"
+#include "tests/support/testgame.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+class TestHighDpi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { game = std::make_unique<TestGame>(5); }
+    void cleanup()
+    {
+        game.reset();
+        QVERIFY2(LeakedWindows().isEmpty(), qPrintable(LeakedWindows().join(", ")));
+    }
+
+    void windowsDoubleInSize_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QSize>("clientSize");
+        QTest::newRow("board") << 0 << QSize(146, 250);
+        QTest::newRow("options") << 1 << QSize(379, 297);
+        QTest::newRow("high") << 2 << QSize(214, 116);
+        QTest::newRow("hightab") << 3 << QSize(170, 224);
+    }
+
+    void windowsDoubleInSize()
+    {
+        QFETCH(int, window);
+        QFETCH(QSize, clientSize);
+        game->Board();
+        const std::function<QWidget*()> load[] = {
+            [] { return Forms::board().Form; },
+            [] { return Forms::options().Form; },
+            [] { return Forms::high().Form; },
+            [] { return Forms::hightab().Form; },
+        };
+        QWidget* form = load[window]();
+        form->show();
+
+        QCOMPARE(form->devicePixelRatio(), 2.0);
+        QCOMPARE(form->size(), clientSize);
+        const QPixmap shot = form->grab();
+        QCOMPARE(shot.size(), clientSize * 2);
+
+        for (QWidget* child : form->findChildren<QWidget*>()) {
+            if (child->isHidden() || !child->parentWidget())
+                continue;
+            const QString name = child->metaObject()->className() + QStringLiteral(" ") + child->objectName();
+            QVERIFY2(child->parentWidget()->rect().contains(child->geometry()), qPrintable(name + " is clipped"));
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(child); label && !label->wordWrap())
+                text = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(child))
+                text = button->text();
+            if (!text.isEmpty() && !text.contains(QLatin1Char('\n')))
+                QVERIFY2(child->fontMetrics().horizontalAdvance(text) <= child->width(),
+                         qPrintable(name + " does not fit \"" + text + "\""));
+        }
+    }
+
+private:
+    std::unique_ptr<TestGame> game;
+};
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_highdpi.moc"
