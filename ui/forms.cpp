@@ -1,9 +1,14 @@
 #include "ui/forms.h"
 
 #include "game/boardcontrols.h"
+#include "options/optionsform.h"
+#include "records/recordforms.h"
 #include "resources/pictureresources.h"
 #include "ui/board.h"
 #include "ui/fonts.h"
+#include "ui/high.h"
+#include "ui/hightab.h"
+#include "ui/options.h"
 
 namespace ui {
 
@@ -12,6 +17,9 @@ void RegisterForms()
     LoadPictureResources();
     InstallFontSubstitutes();
     Forms::board.SetMaker([] { return new board; });
+    Forms::high.SetMaker([] { return new high; });
+    Forms::hightab.SetMaker([] { return new hightab; });
+    Forms::options.SetMaker([] { return new options; });
 }
 
 } // namespace ui

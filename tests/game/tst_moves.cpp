@@ -16,8 +16,6 @@ std::array<int, 16> blankAt(int blank)
     return layout;
 }
 
-const std::array<int, 16> oneMoveFromSolved{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 15};
-
 QImage shownIn(const board& window, int box)
 {
     return window.Picture1[box]->Picture().toImage().convertToFormat(QImage::Format_RGB32);
@@ -164,7 +162,7 @@ private slots:
         board& window = game->Board();
         for (int t = 0; t < 42; ++t)
             window.Timer1_Timer();
-        game->SetBoard(oneMoveFromSolved);
+        game->SetBoard(OneMoveFromSolved);
         if (byKey)
             QTest::keyClick(window.Picture1[3], Qt::Key_Left);
         else

@@ -79,7 +79,7 @@ private slots:
         for (int t = 0; t < ticksFirst; ++t)
             window.Timer1_Timer();
         if (solveFirst) {
-            game->SetBoard({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 15});
+            game->SetBoard(OneMoveFromSolved);
             window.Picture1_Click(15);
             QVERIFY(!window.Picture1[0]->isEnabled());
         }

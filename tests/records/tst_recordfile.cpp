@@ -9,18 +9,6 @@
 
 #include <memory>
 
-namespace {
-
-QStringList rows(QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
-
-} // namespace
-
 class TestRecordFile : public QObject {
     Q_OBJECT
 
@@ -69,7 +57,7 @@ private slots:
         hightab.List1->clear();
         hightab.List2->clear();
         Module1::LoadRecords();
-        QCOMPARE(rows(hightab.List1), readBack);
+        QCOMPARE(ListRows(hightab.List1), readBack);
     }
 
     void loadReadsSortsAndShowsTheBestTen_data()
@@ -124,8 +112,8 @@ private slots:
 
         game->Board();
 
-        QCOMPARE(rows(Forms::hightab().List1), names);
-        QCOMPARE(rows(Forms::hightab().List2), times);
+        QCOMPARE(ListRows(Forms::hightab().List1), names);
+        QCOMPARE(ListRows(Forms::hightab().List2), times);
         QCOMPARE(int(Module1::LastRecord), lastRecord);
         for (int i = 0; i < lastRecord; ++i)
             QVERIFY(Module1::RecordSeconds[i] <= Module1::RecordSeconds[i + 1]);
@@ -190,7 +178,7 @@ private slots:
         Module1::SaveRecords();
         QCOMPARE(game->Messages.size(), 1);
         QVERIFY2(game->Messages.first().contains(game->FilePath("scores.txt")), qPrintable(game->Messages.first()));
-        QCOMPARE(rows(Forms::hightab().List1), QStringList{"Anna"});
+        QCOMPARE(ListRows(Forms::hightab().List1), QStringList{"Anna"});
     }
 
 private:

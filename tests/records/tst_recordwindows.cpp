@@ -15,8 +15,6 @@
 
 namespace {
 
-const std::array<int, 16> oneMoveFromSolved{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 15};
-
 high& entryWindow()
 {
     return *static_cast<high*>(Forms::high().Form);
@@ -37,13 +35,6 @@ void typeText(QWidget* box, const QString& text)
     }
 }
 
-QStringList rows(QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
 
 } // namespace
 
@@ -104,7 +95,7 @@ private slots:
         for (int t = 0; t < ticks; ++t)
             window.Timer1_Timer();
         const QString clock = window.Label1->text();
-        game->SetBoard(oneMoveFromSolved);
+        game->SetBoard(OneMoveFromSolved);
         QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
 
         QVERIFY(Forms::high.IsLoaded());
@@ -118,7 +109,7 @@ private slots:
         board& window = game->Board();
         for (int t = 0; t < 6005; ++t)
             window.Timer1_Timer();
-        game->SetBoard(oneMoveFromSolved);
+        game->SetBoard(OneMoveFromSolved);
         QTest::keyClick(window.Picture1[0], Qt::Key_Left);
         QCOMPARE(entryWindow().Text2->text(), QStringLiteral("100 : 05"));
         QCOMPARE(Module1::FinishSeconds, 600.0);
@@ -213,7 +204,7 @@ private slots:
         board& window = game->Board();
         for (int t = 0; t < 12; ++t)
             window.Timer1_Timer();
-        game->SetBoard(oneMoveFromSolved);
+        game->SetBoard(OneMoveFromSolved);
         QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
         high& entry = entryWindow();
         QVERIFY(entry.isVisible());
@@ -223,8 +214,8 @@ private slots:
 
         QVERIFY(entry.isHidden());
         QVERIFY(listWindow().isVisible());
-        QCOMPARE(rows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
-        QCOMPARE(rows(listWindow().List2), (QStringList{"00 : 12", "00 : 30"}));
+        QCOMPARE(ListRows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
+        QCOMPARE(ListRows(listWindow().List2), (QStringList{"00 : 12", "00 : 30"}));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("Bea\r\n00 : 30\r\n\xd6\x64\xf6n\r\n00 : 12\r\n"));
         file.close();
@@ -232,7 +223,7 @@ private slots:
         listWindow().List1->clear();
         listWindow().List2->clear();
         Module1::LoadRecords();
-        QCOMPARE(rows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
+        QCOMPARE(ListRows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
     }
 
 private:

@@ -4,10 +4,13 @@
 #include "game/boardmodel.h"
 #include "game/tilepictures.h"
 #include "options/optionsform.h"
+#include "options/picturesets.h"
 #include "platform/appfolder.h"
 #include "platform/endprogram.h"
 #include "platform/errorreport.h"
 #include "platform/random.h"
+#include "game/recordcheck.h"
+#include "records/recordentry.h"
 #include "records/recordfile.h"
 #include "records/recordforms.h"
 #include "ui/forms.h"
@@ -57,6 +60,10 @@ void resetModule1()
     LastRecord = -1;
     RecordLine.clear();
     SwapText = {};
+    NameLetters = 0;
+    FinishSeconds = 0;
+    PictureSetPrefix.clear();
+    PictureSetSource.clear();
 }
 
 } // namespace
@@ -117,6 +124,14 @@ int TestGame::PictureAt(int index) const
         if (Module1::BoardCells[index / 4][index % 4] == Module1::ImagePath(k))
             return k;
     return 0;
+}
+
+QStringList ListRows(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
 }
 
 QStringList LeakedWindows()

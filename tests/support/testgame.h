@@ -2,6 +2,7 @@
 
 #include "ui/board.h"
 
+#include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -40,6 +41,12 @@ private:
 
 // The solved layout as picture numbers in box order.
 constexpr std::array<int, 16> SolvedLayout{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+
+// Solved but for the last two cells: box 15 (mouse) or the left arrow (keys) solves it.
+constexpr std::array<int, 16> OneMoveFromSolved{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 15};
+
+// The texts of a list box's rows, top to bottom.
+QStringList ListRows(const QListWidget* list);
 
 // Titles of the top-level windows still alive; a test's cleanup expects none.
 QStringList LeakedWindows();

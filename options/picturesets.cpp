@@ -1,0 +1,99 @@
+#include "options/picturesets.h"
+
+#include "game/newgame.h"
+#include "options/optionsform.h"
+#include "platform/appfolder.h"
+#include "platform/errorreport.h"
+#include "platform/filecopy.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace Module1 {
+QString PictureSetPrefix;
+QString PictureSetSource;
+} // namespace Module1
+
+namespace PictureSetChoice {
+
+const std::array<PictureSet, SetCount> PictureSets{{
+    {"s", "Standard"},
+    {"v", "Velkaro festmény"},
+    {"l", "Lion King"},
+    {"m", "Taj Mahal"},
+    {"z", "Orsinda"},
+    {"t", "Quenlore"},
+}};
+
+namespace {
+
+const QString NotChanged = QStringLiteral("A kép nem változott.");
+
+QString pieceName(int n)
+{
+    return QString::number(n) + QStringLiteral(".jpg");
+}
+
+// A piece that is missing or does not decode would leave a hole in the new
+// picture, so the whole set is checked before anything is copied.
+bool checkSetFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        platform::ReportError(QStringLiteral("Hiányzik a képcsomag egyik fájlja:\n%1\n\n%2").arg(path, NotChanged));
+        return false;
+    }
+    QImageReader reader(path);
+    if (reader.read().isNull()) {
+        platform::ReportError(QStringLiteral("A képcsomag egyik fájlja sérült, nem olvasható:\n%1\n\n%2").arg(path, NotChanged));
+        return false;
+    }
+    return true;
+}
+
+bool copyPendingSet()
+{
+    QList<platform::FileCopy> copies;
+    for (int n = 1; n <= PieceCount; ++n) {
+        Module1::PictureSetSource = Module1::PictureSetPrefix + pieceName(n);
+        if (!checkSetFile(Module1::PictureSetSource))
+            return false;
+        copies.append({Module1::PictureSetSource, platform::AppFilePath(pieceName(n))});
+    }
+    const platform::CopyFailure failure = platform::CopyFilesOver(copies);
+    if (failure.Error == platform::CopyFailure::None)
+        return true;
+    const QString file = QDir::toNativeSeparators(failure.File);
+    if (failure.Error == platform::CopyFailure::Unreadable)
+        platform::ReportError(QStringLiteral("A képcsomag egyik fájlja nem olvasható:\n%1\n\n%2").arg(file, NotChanged));
+    else
+        platform::ReportError(QStringLiteral("Ez a fájl nem írható felül:\n%1\n\n"
+                                             "Lehet, hogy a játék mappája írásvédett. %2")
+                                  .arg(file, NotChanged));
+    return false;
+}
+
+} // namespace
+
+void ThumbnailClick(int k)
+{
+    if (k < 0 || k >= SetCount)
+        return;
+    Forms::options().Label1->setText(QString::fromUtf8(PictureSets[k].Title));
+    Module1::PictureSetPrefix = platform::AppFilePath(QString::fromLatin1(PictureSets[k].Letter));
+}
+
+void Confirm()
+{
+    if (!Module1::PictureSetPrefix.isEmpty() && !copyPendingSet())
+        return;
+    Module1::NewGame();
+    Forms::options().Form->hide();
+}
+
+void Cancel()
+{
+    Forms::options.Unload();
+}
+
+} // namespace PictureSetChoice

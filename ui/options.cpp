@@ -1,0 +1,164 @@
+#include "ui/options.h"
+
+#include "options/optionsform.h"
+#include "options/optionswindow.h"
+#include "options/picturesets.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+namespace {
+
+// The help text keeps its LF CR pairs; a plain label would show each pair as
+// two breaks, so the label paints the screen copy instead.
+class HelpLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         OptionsWindow::ScreenText(text()));
+    }
+};
+
+QFrame* makeTabFrame()
+{
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::NoFrame);
+    return frame;
+}
+
+QFrame* makeLine(QWidget* parent, int top, QPalette::ColorRole colour)
+{
+    auto* line = new QFrame(parent);
+    line->setGeometry(ui::TwipsRect(120, top, 4920, 15));
+    ui::SetBackground(line, parent->palette().color(colour));
+    return line;
+}
+
+} // namespace
+
+options::options(QWidget* parent)
+    : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Beállítások"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/options.png")));
+    setFixedSize(ui::Twips(5685), ui::Twips(4455));
+
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setGeometry(ui::TwipsRect(120, 120, 5445, 3735));
+    Frame1 = makeTabFrame();
+    Frame2 = makeTabFrame();
+    Frame4 = makeTabFrame();
+    SSTab1->addTab(Frame1, QStringLiteral("Képválasztás"));
+    SSTab1->addTab(Frame2, QStringLiteral("Irányítás"));
+    SSTab1->addTab(Frame4, QStringLiteral("Névjegy"));
+
+    for (int k = 0; k < 6; ++k) {
+        Picture3[k] = new platform::PictureBox(Frame1, k);
+        Picture3[k]->setGeometry(ui::TwipsRect(360 + 1620 * (k % 3), 360 + 1440 * (k / 3), 1230, 1230));
+        Picture3[k]->SetPicture(QPixmap(QStringLiteral(":/pictures/thumb%1.jpg").arg(k)));
+        Picture3[k]->setCursor(Qt::PointingHandCursor);
+        connect(Picture3[k], &platform::PictureBox::Click, this, &options::Picture3_Click);
+    }
+
+    Label6 = new HelpLabel(Frame2);
+    Label6->setGeometry(ui::TwipsRect(120, 240, 4935, 2895));
+
+    Picture1 = new platform::PictureBox(Frame4);
+    Picture1->setGeometry(ui::TwipsRect(120, 240, 1250, 1250));
+    Picture1->SetPicture(QPixmap(QStringLiteral(":/pictures/numbered.jpg")));
+    Picture2 = new platform::PictureBox(Frame4);
+    Picture2->setGeometry(ui::TwipsRect(2520, 240, 2430, 780));
+    Picture2->SetPicture(QPixmap(QStringLiteral(":/pictures/banner.jpg")));
+    Line1 = makeLine(Frame4, 2160, QPalette::Dark);
+    Line2 = makeLine(Frame4, 2200, QPalette::Base);
+    const QRect aboutPlaces[] = {
+        ui::TwipsRect(2520, 1140, 2520, 300),
+        ui::TwipsRect(2520, 1500, 2520, 300),
+        ui::TwipsRect(120, 2400, 4920, 300),
+        ui::TwipsRect(120, 2760, 4920, 300),
+    };
+    const QStringList aboutTexts = OptionsWindow::AboutTexts();
+    for (int i = 0; i < 4; ++i) {
+        AboutLabels[i] = new QLabel(aboutTexts[i], Frame4);
+        AboutLabels[i]->setGeometry(aboutPlaces[i]);
+        AboutLabels[i]->setFont(ui::WindowFont(QStringLiteral("Arial"), 9, true));
+    }
+
+    Label1 = new QLabel(this);
+    Label1->setGeometry(ui::TwipsRect(240, 4080, 2655, 255));
+    Label1->setFont(ui::WindowFont(QStringLiteral("Times New Roman"), 8.25, true));
+    ui::SetForeground(Label1, QColor(0, 0, 255));
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setGeometry(ui::TwipsRect(3120, 3960, 1095, 375));
+    Command2 = new QPushButton(QStringLiteral("Mégsem"), this);
+    Command2->setGeometry(ui::TwipsRect(4440, 3960, 1095, 375));
+
+    SSTab1->setCurrentIndex(OptionsWindow::AboutTab);
+    shownTab_ = SSTab1->currentIndex();
+
+    connect(SSTab1, &QTabWidget::currentChanged, this, &options::tabChanged);
+    connect(Command1, &QPushButton::clicked, this, &options::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &options::Command2_Click);
+
+    OptionsControls controls;
+    controls.Form = this;
+    controls.SSTab1 = SSTab1;
+    controls.Picture3 = Picture3;
+    controls.Label1 = Label1;
+    controls.Label6 = Label6;
+    Forms::options.Attach(this, controls);
+
+    Form_Load();
+}
+
+void options::Form_Load()
+{
+    OptionsWindow::AssembleHelpText(Label6);
+}
+
+void options::Command1_Click()
+{
+    PictureSetChoice::Confirm();
+}
+
+void options::Command2_Click()
+{
+    PictureSetChoice::Cancel();
+}
+
+void options::Picture3_Click(int Index)
+{
+    PictureSetChoice::ThumbnailClick(Index);
+}
+
+void options::SSTab1_Click(int PreviousTab)
+{
+    Q_UNUSED(PreviousTab);
+    OptionsWindow::TabChanged();
+}
+
+// The tab control tells only the new tab; its handler is also told the old one.
+void options::tabChanged(int current)
+{
+    const int previous = shownTab_;
+    shownTab_ = current;
+    SSTab1_Click(previous);
+}
+
+// The close box discards the window as "Mégsem" does.
+void options::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (Forms::options.Window() == this)
+        Command2_Click();
+}
