@@ -1,6 +1,7 @@
 // The pictures drawn at build time: complete, of the right sizes, and each
 // set's thumbnail showing that set's own pieces.
 #include "resources/pictureresources.h"
+#include "tests/support/imagedifference.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,21 +27,6 @@ QImage assembled(char letter)
         painter.drawImage(32 * ((k - 1) % 4), 32 * ((k - 1) / 4), QImage(runFile(name)));
     }
     return picture;
-}
-
-// Mean absolute difference per colour channel, 0 ... 255.
-double difference(const QImage& a, const QImage& b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row)
-        for (int col = 0; col < x.width(); ++col) {
-            const QRgb p = x.pixel(col, row);
-            const QRgb q = y.pixel(col, row);
-            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
-        }
-    return sum / (3.0 * x.width() * x.height());
 }
 
 } // namespace
@@ -93,9 +79,9 @@ private slots:
         for (int other = 0; other < 6; ++other)
             if (other != set) {
                 const QImage theirs = assembled(letters[other]).scaled(82, 82, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-                nearestOther = qMin(nearestOther, difference(thumbnail, theirs));
+                nearestOther = qMin(nearestOther, ImageDifference(thumbnail, theirs));
             }
-        const double mine = difference(thumbnail, own);
+        const double mine = ImageDifference(thumbnail, own);
         QVERIFY2(mine < 25 && mine * 2 < nearestOther, qPrintable(QString("own %1, nearest other %2").arg(mine).arg(nearestOther)));
     }
 
