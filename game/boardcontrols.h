@@ -12,9 +12,9 @@
 struct BoardControls {
     QWidget* Form = nullptr;
     std::array<platform::PictureBox*, 16> Picture1{}; // the tile boxes, cell (i / 4, i % 4)
-    platform::PictureBox* Picture2 = nullptr;          // the smiling face of a solved game
-    QLabel* Label1 = nullptr;                          // the game clock
-    QTimer* Timer1 = nullptr;                          // one tick a second
+    platform::PictureBox* Picture2 = nullptr;         // the smiling face of a solved game
+    QLabel* Label1 = nullptr;                         // the game clock
+    QTimer* Timer1 = nullptr;                         // one tick a second
 };
 
 namespace Forms {

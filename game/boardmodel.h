@@ -23,9 +23,9 @@ extern double ClockSeconds; // whole numbers 0 ... 59
 extern double ClockMinutes; // whole numbers, unbounded
 extern double MoveCount;
 
-extern QString MouseTile;  // the clicked cell's path during a mouse move
-extern QString KeyTile;    // the empty cell's path during a key move
-extern qint16 MatchCount;  // cells equal to the solved layout at the last check
+extern QString MouseTile; // the clicked cell's path during a mouse move
+extern QString KeyTile;   // the empty cell's path during a key move
+extern qint16 MatchCount; // cells equal to the solved layout at the last check
 
 // The path of picture k (1 ... 16): the executable's folder, the separator,
 // k and ".jpg". Picture 16 is the blank of the empty cell.

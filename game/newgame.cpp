@@ -14,9 +14,9 @@ const QString Dealt = QStringLiteral("*");
 void fillWithSolvedLayout(CellTable& cells)
 {
     int k = 0;
-    for (int r = 0; r < BoardSize; ++r)
-        for (int c = 0; c < BoardSize; ++c)
-            cells[r][c] = ImagePath(++k);
+    for (auto& row : cells)
+        for (QString& cell : row)
+            cell = ImagePath(++k);
 }
 
 // Every coordinate is its own draw, each after a fresh re-seed.

@@ -8,7 +8,11 @@
 // text, its status line and its about page.
 namespace OptionsWindow {
 
-enum Tab { PictureTab = 0, HelpTab = 1, AboutTab = 2 };
+enum Tab {
+    PictureTab = 0,
+    HelpTab = 1,
+    AboutTab = 2
+};
 
 // Where players reach the game's maker.
 constexpr char ContactAddress[] = "dezudor.jatek@example.org";

@@ -45,7 +45,8 @@ bool checkSetFile(const QString& path)
     }
     QImageReader reader(path);
     if (reader.read().isNull()) {
-        platform::ReportError(QStringLiteral("A képcsomag egyik fájlja sérült, nem olvasható:\n%1\n\n%2").arg(path, NotChanged));
+        platform::ReportError(
+            QStringLiteral("A képcsomag egyik fájlja sérült, nem olvasható:\n%1\n\n%2").arg(path, NotChanged));
         return false;
     }
     return true;
@@ -65,7 +66,8 @@ bool copyPendingSet()
         return true;
     const QString file = QDir::toNativeSeparators(failure.File);
     if (failure.Error == platform::CopyFailure::Unreadable)
-        platform::ReportError(QStringLiteral("A képcsomag egyik fájlja nem olvasható:\n%1\n\n%2").arg(file, NotChanged));
+        platform::ReportError(
+            QStringLiteral("A képcsomag egyik fájlja nem olvasható:\n%1\n\n%2").arg(file, NotChanged));
     else
         platform::ReportError(QStringLiteral("Ez a fájl nem írható felül:\n%1\n\n"
                                              "Lehet, hogy a játék mappája írásvédett. %2")

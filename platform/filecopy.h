@@ -11,7 +11,11 @@ struct FileCopy {
 };
 
 struct CopyFailure {
-    enum Kind { None, Unreadable, Unwritable };
+    enum Kind {
+        None,
+        Unreadable,
+        Unwritable
+    };
     Kind Error = None;
     QString File; // the source that could not be read or the target that could not be written
 };

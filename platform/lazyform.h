@@ -12,8 +12,7 @@ namespace platform {
 // Controls is a plain struct of pointers to the window's controls; the window
 // fills it in by calling Attach from its constructor, before it runs any
 // handler of its own.
-template <class Controls>
-class LazyForm {
+template <class Controls> class LazyForm {
 public:
     using Maker = std::function<QWidget*()>;
 

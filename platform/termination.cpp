@@ -50,9 +50,7 @@ void EndOnTerminationSignal(std::function<void()> end)
 
 #else
 
-void EndOnTerminationSignal(std::function<void()>)
-{
-}
+void EndOnTerminationSignal(std::function<void()>) { }
 
 #endif
 

@@ -5,7 +5,7 @@
 namespace Module1 {
 // Letter keys typed into the name box since the start or the last "Mégsem".
 extern qint16 NameLetters;
-}
+} // namespace Module1
 
 // What the record-entry window does.
 namespace RecordEntry {

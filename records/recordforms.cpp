@@ -3,4 +3,4 @@
 namespace Forms {
 platform::LazyForm<HighControls> high;
 platform::LazyForm<HightabControls> hightab;
-}
+} // namespace Forms

@@ -24,4 +24,4 @@ struct HightabControls {
 namespace Forms {
 extern platform::LazyForm<HighControls> high;
 extern platform::LazyForm<HightabControls> hightab;
-}
+} // namespace Forms

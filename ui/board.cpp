@@ -49,7 +49,8 @@ board::board(QWidget* parent)
         connect(Picture1[i], &platform::PictureBox::KeyDown, this, &board::Picture1_KeyDown);
     }
 
-    Command1 = makePictureButton(ui::TwipsRect(1550, 3000, 500, 500), QStringLiteral("exit"), QStringLiteral("Kilépés"));
+    Command1
+        = makePictureButton(ui::TwipsRect(1550, 3000, 500, 500), QStringLiteral("exit"), QStringLiteral("Kilépés"));
     Command2 = makePictureButton(ui::TwipsRect(120, 3000, 500, 500), QStringLiteral("newgame"), QStringLiteral("Újra"));
 
     Picture2 = new platform::PictureBox(this);
@@ -63,7 +64,8 @@ board::board(QWidget* parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setToolTip(QStringLiteral("Játékidő"));
 
-    Command3 = makePictureButton(ui::TwipsRect(845, 3000, 500, 500), QStringLiteral("options"), QStringLiteral("Beállítások"));
+    Command3 = makePictureButton(
+        ui::TwipsRect(845, 3000, 500, 500), QStringLiteral("options"), QStringLiteral("Beállítások"));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);

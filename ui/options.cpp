@@ -23,8 +23,8 @@ protected:
     {
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         OptionsWindow::ScreenText(text()));
+        painter.drawText(
+            contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, OptionsWindow::ScreenText(text()));
     }
 };
 

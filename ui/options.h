@@ -27,8 +27,8 @@ public:
     QFrame* Line1 = nullptr;                  // the about page's etched separator
     QFrame* Line2 = nullptr;
     std::array<QLabel*, 4> AboutLabels{};
-    QLabel* Label1 = nullptr; // the status line
-    QLabel* Label6 = nullptr; // the help text
+    QLabel* Label1 = nullptr;        // the status line
+    QLabel* Label6 = nullptr;        // the help text
     QPushButton* Command1 = nullptr; // OK
     QPushButton* Command2 = nullptr; // Mégsem
 

@@ -62,8 +62,8 @@ private slots:
         QList<QByteArray> oldBytes;
         QList<QByteArray> newBytes;
         for (int i = 0; i < 5; ++i) {
-            const platform::FileCopy copy{dir.filePath(QStringLiteral("new%1").arg(i)),
-                                          dir.filePath(QStringLiteral("%1.jpg").arg(i))};
+            const platform::FileCopy copy{
+                dir.filePath(QStringLiteral("new%1").arg(i)), dir.filePath(QStringLiteral("%1.jpg").arg(i))};
             newBytes.append(someBytes(1000 + 700 * i));
             oldBytes.append(someBytes(900));
             writeFile(copy.Source, newBytes[i]);
@@ -96,7 +96,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QList<platform::FileCopy> copies{{dir.filePath(QStringLiteral("a")), dir.filePath(QStringLiteral("b"))},
-                                               {dir.filePath(QStringLiteral("c")), dir.filePath(QStringLiteral("d"))}};
+            {dir.filePath(QStringLiteral("c")), dir.filePath(QStringLiteral("d"))}};
         writeFile(copies[0].Source, {});
         writeFile(copies[0].Target, someBytes(5000));
         const QByteArray shortBytes = someBytes(10);

@@ -151,7 +151,7 @@ private slots:
                 const int k = game->PictureAt(box);
                 const QString file = k == 16 ? QStringLiteral("16.jpg") : QStringLiteral("l%1.jpg").arg(k);
                 QCOMPARE(game->Board().Picture1[box]->Picture().toImage().convertToFormat(QImage::Format_RGB32),
-                         QImage(game->FilePath(file)).convertToFormat(QImage::Format_RGB32));
+                    QImage(game->FilePath(file)).convertToFormat(QImage::Format_RGB32));
             }
             Forms::options.Unload();
             Forms::board.Unload();
@@ -166,11 +166,21 @@ private slots:
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("named"); // the file the message names
         QTest::addColumn<QString>("says");
-        QTest::newRow("missing set file") << "missing" << "m9.jpg" << "Hiányzik";
-        QTest::newRow("corrupt set file") << "corrupt" << "m9.jpg" << "sérült";
-        QTest::newRow("empty set file") << "empty" << "m15.jpg" << "sérült";
-        QTest::newRow("piece cannot be replaced") << "folder" << "12.jpg" << "nem írható";
-        QTest::newRow("read-only folder") << "read-only" << "1.jpg" << "írásvédett";
+        QTest::newRow("missing set file") << "missing"
+                                          << "m9.jpg"
+                                          << "Hiányzik";
+        QTest::newRow("corrupt set file") << "corrupt"
+                                          << "m9.jpg"
+                                          << "sérült";
+        QTest::newRow("empty set file") << "empty"
+                                        << "m15.jpg"
+                                        << "sérült";
+        QTest::newRow("piece cannot be replaced") << "folder"
+                                                  << "12.jpg"
+                                                  << "nem írható";
+        QTest::newRow("read-only folder") << "read-only"
+                                          << "1.jpg"
+                                          << "írásvédett";
     }
 
     void failedCopyChangesNothing()

@@ -18,13 +18,13 @@ namespace {
 const QString Prompt = QStringLiteral("Kattints valamelyik képre!");
 const QString Contact = QStringLiteral("Kapcsolat: ") + QString::fromLatin1(OptionsWindow::ContactAddress);
 
-const QString HelpText = QStringLiteral(
-    "A játék kétféleképpen is irányítható: \n\r\n\r"
-    "Egérrel\n\r\n\r"
-    "Kattintsunk arra a négyzetre, amelyet az üres helyre akarunk mozgatni.\n\r\n\r"
-    "Kurzormozgató nyilakkal:\n\r\n\r"
-    "Használjuk azt a nyilat, amelyik irányba a kiszemelt négyzetet mozgatni akarjuk.\n\r\n\r"
-    "Ha rekordot értünk el, beírhatjuk a nevünket a csúcstartók listájába.\n\r\n\r");
+const QString HelpText
+    = QStringLiteral("A játék kétféleképpen is irányítható: \n\r\n\r"
+                     "Egérrel\n\r\n\r"
+                     "Kattintsunk arra a négyzetre, amelyet az üres helyre akarunk mozgatni.\n\r\n\r"
+                     "Kurzormozgató nyilakkal:\n\r\n\r"
+                     "Használjuk azt a nyilat, amelyik irányba a kiszemelt négyzetet mozgatni akarjuk.\n\r\n\r"
+                     "Ha rekordot értünk el, beírhatjuk a nevünket a csúcstartók listájába.\n\r\n\r");
 
 } // namespace
 
@@ -43,7 +43,7 @@ private:
 
     static void selectTab(options& window, int tab)
     {
-        QTabBar* bar = window.SSTab1->findChild<QTabBar*>();
+        auto* bar = window.SSTab1->findChild<QTabBar*>();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
         QCOMPARE(window.SSTab1->currentIndex(), tab);
     }
@@ -94,7 +94,8 @@ private slots:
         QCOMPARE(window.Picture1->Picture().size(), QSize(83, 83));
         QCOMPARE(window.Picture2->Picture().size(), QSize(162, 52));
         // The about page's numbered tiles are thumbnail 0's art, one pixel larger.
-        const double difference = ImageDifference(window.Picture1->Picture().toImage(), window.Picture3[0]->Picture().toImage());
+        const double difference
+            = ImageDifference(window.Picture1->Picture().toImage(), window.Picture3[0]->Picture().toImage());
         QVERIFY2(difference < 20, qPrintable(QString::number(difference)));
     }
 
@@ -125,7 +126,7 @@ private slots:
         for (int a = 0; a < 6; ++a)
             for (int b = a + 1; b < 6; ++b)
                 QVERIFY2(window.Picture3[a]->Picture().toImage() != window.Picture3[b]->Picture().toImage(),
-                         qPrintable(QStringLiteral("thumbnails %1 and %2").arg(a).arg(b)));
+                    qPrintable(QStringLiteral("thumbnails %1 and %2").arg(a).arg(b)));
     }
 
     void aboutPageNamesGameVersionPicturesAndLicence()

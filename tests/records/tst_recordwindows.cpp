@@ -29,12 +29,11 @@ hightab& listWindow()
 void typeText(QWidget* box, const QString& text)
 {
     for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, c.isLetterOrNumber() ? Qt::Key_unknown : Qt::Key_Space, Qt::NoModifier,
-                        QString(c));
+        QKeyEvent press(
+            QEvent::KeyPress, c.isLetterOrNumber() ? Qt::Key_unknown : Qt::Key_Space, Qt::NoModifier, QString(c));
         QCoreApplication::sendEvent(box, &press);
     }
 }
-
 
 } // namespace
 
@@ -80,8 +79,10 @@ private slots:
         QTest::newRow("between two") << QList<double>{60, 120} << 100 << true;
         QTest::newRow("equal to slot 3") << QList<double>{10, 20, 30, 40, 50} << 40 << true;
         QTest::newRow("nine better, slot 9 free") << QList<double>{10, 20, 30, 40, 50, 60, 70, 80, 90} << 100 << false;
-        QTest::newRow("full list, a faster time") << QList<double>{10, 20, 30, 40, 50, 60, 70, 80, 500, 600} << 100 << true;
-        QTest::newRow("full list, a slower time") << QList<double>{10, 20, 30, 40, 50, 60, 70, 80, 90, 95} << 100 << false;
+        QTest::newRow("full list, a faster time")
+            << QList<double>{10, 20, 30, 40, 50, 60, 70, 80, 500, 600} << 100 << true;
+        QTest::newRow("full list, a slower time")
+            << QList<double>{10, 20, 30, 40, 50, 60, 70, 80, 90, 95} << 100 << false;
     }
 
     void recordCheckWalksTheStoredTimes()

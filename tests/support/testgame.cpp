@@ -2,6 +2,7 @@
 
 #include "game/boardcontrols.h"
 #include "game/boardmodel.h"
+#include "game/recordcheck.h"
 #include "game/tilepictures.h"
 #include "options/optionsform.h"
 #include "options/picturesets.h"
@@ -9,7 +10,6 @@
 #include "platform/endprogram.h"
 #include "platform/errorreport.h"
 #include "platform/random.h"
-#include "game/recordcheck.h"
 #include "records/recordentry.h"
 #include "records/recordfile.h"
 #include "records/recordforms.h"

@@ -23,7 +23,8 @@ QImage assembled(char letter)
     QImage picture(128, 128, QImage::Format_RGB32);
     QPainter painter(&picture);
     for (int k = 1; k <= 16; ++k) {
-        const QString name = k == 16 ? QStringLiteral("16.jpg") : QStringLiteral("%1%2.jpg").arg(QLatin1Char(letter)).arg(k);
+        const QString name
+            = k == 16 ? QStringLiteral("16.jpg") : QStringLiteral("%1%2.jpg").arg(QLatin1Char(letter)).arg(k);
         painter.drawImage(32 * ((k - 1) % 4), 32 * ((k - 1) / 4), QImage(runFile(name)));
     }
     return picture;
@@ -78,11 +79,13 @@ private slots:
         double nearestOther = 255;
         for (int other = 0; other < 6; ++other)
             if (other != set) {
-                const QImage theirs = assembled(letters[other]).scaled(82, 82, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                const QImage theirs
+                    = assembled(letters[other]).scaled(82, 82, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
                 nearestOther = qMin(nearestOther, ImageDifference(thumbnail, theirs));
             }
         const double mine = ImageDifference(thumbnail, own);
-        QVERIFY2(mine < 25 && mine * 2 < nearestOther, qPrintable(QString("own %1, nearest other %2").arg(mine).arg(nearestOther)));
+        QVERIFY2(mine < 25 && mine * 2 < nearestOther,
+            qPrintable(QString("own %1, nearest other %2").arg(mine).arg(nearestOther)));
     }
 
     void storedPicturesHaveTheirSizes_data()
@@ -108,7 +111,8 @@ private slots:
     void iconsUseSixteenColours()
     {
         for (const char* icon : {"board.png", "exit.png", "newgame.png", "options.png", "smile.png", "star.png"}) {
-            const QImage image = QImage(QStringLiteral(":/pictures/") + QLatin1String(icon)).convertToFormat(QImage::Format_ARGB32);
+            const QImage image
+                = QImage(QStringLiteral(":/pictures/") + QLatin1String(icon)).convertToFormat(QImage::Format_ARGB32);
             QSet<QRgb> colours;
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)

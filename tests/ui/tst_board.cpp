@@ -103,9 +103,8 @@ private slots:
         board& window = game->Board();
         game->SetBoard({16, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 1});
         window.Picture1_Click(1);
-        const auto name = [](QWidget* widget) {
-            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        };
+        const auto name
+            = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); };
         QCOMPARE(name(window.Picture1[0]), QStringLiteral("1. sor, 1. oszlop: 2. darab"));
         QCOMPARE(name(window.Picture1[1]), QStringLiteral("1. sor, 2. oszlop: üres mező"));
         QCOMPARE(name(window.Picture1[15]), QStringLiteral("4. sor, 4. oszlop: 1. darab"));

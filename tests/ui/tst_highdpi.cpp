@@ -64,7 +64,7 @@ private slots:
                 text = button->text();
             if (!text.isEmpty() && !text.contains(QLatin1Char('\n')))
                 QVERIFY2(child->fontMetrics().horizontalAdvance(text) <= child->width(),
-                         qPrintable(name + " does not fit \"" + text + "\""));
+                    qPrintable(name + " does not fit \"" + text + "\""));
         }
     }
 

@@ -44,8 +44,10 @@ QImage Board(int size)
     const double cell = size / 3.0;
     p.setFont(boldFont(int(cell * 0.62)));
     for (int k = 0; k < 9; ++k) {
-        const QRectF tile(cell * (k % 3) + size / 64.0, cell * (k / 3) + size / 64.0, cell - size / 32.0,
-                          cell - size / 32.0);
+        const int row = k / 3;
+        const int column = k % 3;
+        const QRectF tile(
+            cell * column + size / 64.0, cell * row + size / 64.0, cell - size / 32.0, cell - size / 32.0);
         QLinearGradient light(tile.topLeft(), tile.bottomRight());
         light.setColorAt(0, QColor(60, 110, 255));
         light.setColorAt(1, QColor(0, 0, 170));
@@ -70,7 +72,7 @@ QImage Exit()
     p.drawPolygon(QPolygonF({QPointF(16, 3), QPointF(23, 7), QPointF(23, 31), QPointF(16, 29)})); // the open door
     p.setBrush(QColor(0, 170, 0));
     p.drawPolygon(QPolygonF({QPointF(2, 13), QPointF(12, 13), QPointF(12, 8), QPointF(21, 16), QPointF(12, 24),
-                             QPointF(12, 19), QPointF(2, 19)}));
+        QPointF(12, 19), QPointF(2, 19)}));
     return image;
 }
 
@@ -166,8 +168,22 @@ QImage Banner(const QString& version)
 QImage ToSixteenColours(const QImage& image)
 {
     static const QRgb vga[] = {
-        0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
-        0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff,
+        0xff000000,
+        0xff800000,
+        0xff008000,
+        0xff808000,
+        0xff000080,
+        0xff800080,
+        0xff008080,
+        0xffc0c0c0,
+        0xff808080,
+        0xffff0000,
+        0xff00ff00,
+        0xffffff00,
+        0xff0000ff,
+        0xffff00ff,
+        0xff00ffff,
+        0xffffffff,
     };
     QImage result = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < result.height(); ++y) {

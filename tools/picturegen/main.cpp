@@ -62,13 +62,13 @@ int main(int argc, char* argv[])
     }
 
     const std::function<QImage()> sets[] = {paintings::NumberedTiles, paintings::Landscape, paintings::Savanna,
-                                            paintings::Palace, paintings::Castle, paintings::Forest};
+        paintings::Palace, paintings::Castle, paintings::Forest};
     const char letters[] = "svlmzt";
     for (int s = 0; s < 6; ++s) {
         const QImage picture = sets[s]();
         for (int k = 1; k <= 15; ++k)
             save(picture.copy(32 * ((k - 1) % 4), 32 * ((k - 1) / 4), 32, 32),
-                 run.filePath(QStringLiteral("%1%2.jpg").arg(QLatin1Char(letters[s])).arg(k)));
+                run.filePath(QStringLiteral("%1%2.jpg").arg(QLatin1Char(letters[s])).arg(k)));
         save(scaled(picture, 82), resources.filePath(QStringLiteral("thumb%1.jpg").arg(s)));
         if (s == 0)
             save(scaled(picture, 83), resources.filePath(QStringLiteral("numbered.jpg")));

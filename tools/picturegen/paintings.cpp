@@ -14,7 +14,10 @@ namespace {
 // A small fixed-seed generator: the same pictures at every build.
 class Noise {
 public:
-    explicit Noise(std::uint32_t seed) : state_(seed) { }
+    explicit Noise(std::uint32_t seed)
+        : state_(seed)
+    {
+    }
     double Next()
     {
         state_ = state_ * 1664525u + 1013904223u;
@@ -57,7 +60,7 @@ void brushStrokes(QPainter& p, const QRectF& area, const QColor& colour, int cou
     for (int i = 0; i < count; ++i) {
         QColor c = colour;
         c.setHsv(c.hue(), qBound(0, c.saturation() + int(noise.Between(-30, 30)), 255),
-                 qBound(0, c.value() + int(noise.Between(-35, 35)), 255));
+            qBound(0, c.value() + int(noise.Between(-35, 35)), 255));
         p.setPen(QPen(c, noise.Between(1.5, 3.5), Qt::SolidLine, Qt::RoundCap));
         const QPointF start(area.left() + noise.Next() * area.width(), area.top() + noise.Next() * area.height());
         p.drawLine(start, start + QPointF(noise.Between(3, 8), noise.Between(-2, 2)));
