@@ -26,10 +26,16 @@ void Command1_Click()
     HightabControls& hightab = Forms::hightab();
     hightab.List1->addItem(high.Text1->text());
     hightab.List2->addItem(high.Text2->text());
-    Module1::SaveRecords();
+    const QList<QByteArray> lines = Module1::RecordFileLines();
+    const bool saved = Module1::SaveRecords();
     hightab.List1->clear();
     hightab.List2->clear();
-    Module1::LoadRecords();
+    // A file that could not take the new record would lose it: the lists
+    // are then sorted from memory and keep it for the rest of the run.
+    if (saved)
+        Module1::LoadRecords();
+    else
+        Module1::LoadRecordLines(lines);
     hightab.Form->show();
     hightab.Form->raise();
 }

@@ -16,6 +16,7 @@ double RecordSeconds[RecordSlots] = {};
 qint16 LastRecord = -1;
 QString RecordLine;
 RecordText SwapText;
+bool RecordSaveFailureReported = false;
 
 namespace {
 
@@ -40,12 +41,16 @@ void sortByTime()
 
 void LoadRecords()
 {
+    LoadRecordLines(platform::ReadLines(recordFilePath()));
+}
+
+void LoadRecordLines(const QList<QByteArray>& lines)
+{
     for (RecordText& slot : RecordTexts)
         slot = {};
 
     // A file that is not as the game writes it is read as far as the table
     // goes; a name line without its time line keeps an empty time.
-    const QList<QByteArray> lines = platform::ReadLines(recordFilePath());
     int slot = 0;
     qsizetype next = 0;
     while (next < lines.size() && slot < RecordSlots) {
@@ -69,20 +74,32 @@ void LoadRecords()
         }
 }
 
-void SaveRecords()
+QList<QByteArray> RecordFileLines()
 {
-    HightabControls& hightab = Forms::hightab();
+    const HightabControls& hightab = Forms::hightab();
     QList<QByteArray> lines;
     for (int k = 0; k <= hightab.List1->count() - 1; ++k) {
         lines.append(platform::ToCodePage(hightab.List1->item(k)->text()));
         const QListWidgetItem* time = hightab.List2->item(k);
         lines.append(platform::ToCodePage(time ? time->text() : QString()));
     }
+    return lines;
+}
+
+bool SaveRecords()
+{
     QString error;
-    if (!platform::WriteLines(recordFilePath(), lines, &error))
+    if (platform::WriteLines(recordFilePath(), RecordFileLines(), &error)) {
+        RecordSaveFailureReported = false;
+        return true;
+    }
+    // Every later save would fail the same way; one message says it all.
+    if (!RecordSaveFailureReported)
         platform::ReportError(QStringLiteral("A rekordlista nem menthető ide:\n%1\n\n(%2)\n\n"
                                              "Az eddigi rekordok a játék végéig megmaradnak.")
                                   .arg(QDir::toNativeSeparators(recordFilePath()), error));
+    RecordSaveFailureReported = true;
+    return false;
 }
 
 } // namespace Module1

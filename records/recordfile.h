@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -19,11 +21,20 @@ extern qint16 LastRecord;                 // slots filled by the latest load, mi
 extern QString RecordLine;
 extern RecordText SwapText;
 
+extern bool RecordSaveFailureReported; // set by a failed save, cleared by the next good one
+
 // Reads the file, sorts it by time into the table and appends the best ten
 // to the record-list window's lists.
 void LoadRecords();
 
-// Writes the record-list window's lists to the file.
-void SaveRecords();
+// As LoadRecords, from lines already in memory.
+void LoadRecordLines(const QList<QByteArray>& lines);
+
+// The record-list window's lists as the file's lines: name, time, name, ...
+QList<QByteArray> RecordFileLines();
+
+// Writes the record-list window's lists to the file. A failure is reported
+// once until a save succeeds again; the lists stay as they are either way.
+bool SaveRecords();
 
 } // namespace Module1

@@ -7,6 +7,7 @@
 #include "ui/high.h"
 #include "ui/hightab.h"
 
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTest>
@@ -225,6 +226,32 @@ private slots:
         listWindow().List2->clear();
         Module1::LoadRecords();
         QCOMPARE(ListRows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
+    }
+
+    // A folder in the file's place: the record stays in the lists, sorted,
+    // and the exit's second failed save adds no second message.
+    void recordSurvivesAFileThatCannotBeWritten()
+    {
+        QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
+        board& window = game->Board();
+        listWindow().List1->addItem("Bea");
+        listWindow().List2->addItem("00 : 30");
+        for (int t = 0; t < 12; ++t)
+            window.Timer1_Timer();
+        game->SetBoard(OneMoveFromSolved);
+        QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
+        QTest::mouseClick(entryWindow().Command2, Qt::LeftButton);
+        typeText(entryWindow().Text1, QStringLiteral("Ödön"));
+        QTest::mouseClick(entryWindow().Command1, Qt::LeftButton);
+
+        QCOMPARE(game->Messages.size(), 1);
+        QVERIFY(listWindow().isVisible());
+        QCOMPARE(ListRows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
+        QCOMPARE(ListRows(listWindow().List2), (QStringList{"00 : 12", "00 : 30"}));
+
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QVERIFY(game->ProgramEnded);
+        QCOMPARE(game->Messages.size(), 1);
     }
 
 private:

@@ -60,6 +60,7 @@ void resetModule1()
     LastRecord = -1;
     RecordLine.clear();
     SwapText = {};
+    RecordSaveFailureReported = false;
     NameLetters = 0;
     FinishSeconds = 0;
     PictureSetPrefix.clear();
