@@ -112,6 +112,11 @@ board& TestGame::Board()
 void TestGame::SetBoard(const std::array<int, 16>& pictures)
 {
     Board();
+    ShowLayout(pictures);
+}
+
+void ShowLayout(const std::array<int, 16>& pictures)
+{
     QStringList unreadable;
     for (int i = 0; i < 16; ++i) {
         Module1::BoardCells[i / 4][i % 4] = Module1::ImagePath(pictures[i]);

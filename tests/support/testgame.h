@@ -39,6 +39,10 @@ private:
     QTemporaryDir folder_;
 };
 
+// Writes a layout into BoardCells, picture numbers in box order (16 is the
+// blank), and shows it in the loaded main window's boxes.
+void ShowLayout(const std::array<int, 16>& pictures);
+
 // The solved layout as picture numbers in box order.
 constexpr std::array<int, 16> SolvedLayout{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
 
