@@ -83,7 +83,10 @@ int Play(const QString& folder)
 {
     startGame(folder);
     Forms::board().Form->show();
-    QTimer::singleShot(0, play);
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, play);
+    start.start(0);
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     qDeleteAll(QApplication::topLevelWidgets());

@@ -61,9 +61,9 @@ ChildRun playIn(const QString& folder)
     QStringList command{QDir(folder).filePath(QStringLiteral("game")), QStringLiteral("--play"), folder};
 #ifdef Q_OS_UNIX
     if (geteuid() == 0)
-        command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                              QStringLiteral("--clear-groups"), QStringLiteral("--")}
-                  + command;
+        command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                      QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"), QStringLiteral("--")}
+            + command;
 #endif
     child.setProcessEnvironment(childEnvironment());
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -107,7 +107,7 @@ private slots:
             QVERIFY(child.waitForFinished());
             const QByteArray content = bytesOf(scores);
             QVERIFY2(content == lists[0] || content == lists[1],
-                     qPrintable(QStringLiteral("kill %1 left %2 bytes").arg(kill).arg(content.size())));
+                qPrintable(QStringLiteral("kill %1 left %2 bytes").arg(kill).arg(content.size())));
         }
     }
 
@@ -118,8 +118,9 @@ private slots:
         QVERIFY(folder.isValid());
         copyGameInto(folder.path());
         const QStringList before = QDir(folder.path()).entryList(QDir::Files);
-        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
-                                                         | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(folder.path(),
+            QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                | QFile::ExeOther));
 
         const ChildRun run = playIn(folder.path());
         QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -147,8 +148,8 @@ private slots:
         for (int i = 0; i < 900; ++i)
             seven.putChar(static_cast<char>(noise.bounded(256)));
         seven.close();
-        QVERIFY(QFile::setPermissions(folder.path(), QFile::permissions(folder.path()) | QFile::ReadOther
-                                                         | QFile::WriteOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(
+            folder.path(), QFile::permissions(folder.path()) | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
 
         const ChildRun run = playIn(folder.path());
 
@@ -156,11 +157,11 @@ private slots:
         QVERIFY2(run.Lines.contains(QStringLiteral("moves: 20")), qPrintable(run.Lines.join('\n')));
         QVERIFY(!run.Messages.isEmpty());
         QVERIFY2(run.Messages[0].contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("5.jpg"))))
-                     && run.Messages[0].contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("7.jpg")))),
-                 qPrintable(run.Messages[0]));
+                && run.Messages[0].contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("7.jpg")))),
+            qPrintable(run.Messages[0]));
         for (const QString& message : run.Messages)
             QVERIFY2(message.contains(QStringLiteral("5.jpg")) || message.contains(QStringLiteral("7.jpg")),
-                     qPrintable(message));
+                qPrintable(message));
         QCOMPARE(bytesOf(folder.filePath(QStringLiteral("scores.txt"))), QByteArray("Kata\r\n00 : 00\r\n"));
     }
 };
