@@ -1,7 +1,6 @@
 #include "ui/fonts.h"
 
-#include <QFontDatabase>
-#include <QStringList>
+#include <QFont>
 
 namespace ui {
 
@@ -17,10 +16,10 @@ void InstallFontSubstitutes()
         {"Times New Roman", "Liberation Serif"},
         {"Book Antiqua", "TeX Gyre Pagella"},
     };
-    const QStringList installed = QFontDatabase::families();
+    // A substitute is only asked for when its family is not installed, so
+    // there is no need to read the whole font database at start-up.
     for (const Substitute& s : substitutes)
-        if (!installed.contains(QLatin1String(s.family)))
-            QFont::insertSubstitution(QLatin1String(s.family), QLatin1String(s.lookAlike));
+        QFont::insertSubstitution(QLatin1String(s.family), QLatin1String(s.lookAlike));
 }
 
 QFont WindowFont(const QString& family, double points, bool bold)
