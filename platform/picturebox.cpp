@@ -2,6 +2,7 @@
 
 #include "platform/keycodes.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,7 +18,9 @@ PictureBox::PictureBox(QWidget* parent, int index)
 
 bool PictureBox::LoadPicture(const QString& path)
 {
-    QImageReader reader(path);
+    // The file's ending names its format: the reader then need not probe
+    // every decoder first, and still falls back to the content if wrong.
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
     const QImage image = reader.read();
     SetPicture(QPixmap::fromImage(image));
     return !image.isNull();

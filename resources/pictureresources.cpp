@@ -6,3 +6,14 @@ void LoadPictureResources()
 {
     Q_INIT_RESOURCE(pictures);
 }
+
+QPixmap StoredPicture(const QString& fileName)
+{
+    const QByteArray format = fileName.section(QLatin1Char('.'), -1).toLatin1();
+    return QPixmap(QStringLiteral(":/pictures/") + fileName, format.constData());
+}
+
+QIcon StoredIcon(const QString& fileName)
+{
+    return QIcon(StoredPicture(fileName));
+}

@@ -1,4 +1,15 @@
 #pragma once
 
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
 // Links the windows' stored pictures into the program; called once at start-up.
 void LoadPictureResources();
+
+// A stored picture by its file name ("smile.png", "thumb0.jpg"). The name's
+// ending gives the format, so no decoder has to guess it from the content.
+QPixmap StoredPicture(const QString& fileName);
+
+// A stored picture as a window or button icon.
+QIcon StoredIcon(const QString& fileName);

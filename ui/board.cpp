@@ -7,6 +7,7 @@
 #include "options/optionsform.h"
 #include "platform/endprogram.h"
 #include "records/recordfile.h"
+#include "resources/pictureresources.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -38,7 +39,7 @@ board::board(QWidget* parent)
     : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Dezudor játék"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/board.png")));
+    setWindowIcon(StoredIcon(QStringLiteral("board.png")));
     setFixedSize(ui::Twips(2190), ui::Twips(3750));
 
     for (int i = 0; i < 16; ++i) {
@@ -55,7 +56,7 @@ board::board(QWidget* parent)
 
     Picture2 = new platform::PictureBox(this);
     Picture2->setGeometry(ui::TwipsRect(1500, 150, 550, 550));
-    Picture2->SetPicture(QPixmap(QStringLiteral(":/pictures/smile.png")));
+    Picture2->SetPicture(StoredPicture(QStringLiteral("smile.png")));
     Picture2->hide();
 
     Label1 = new QLabel(QStringLiteral("00 : 00"), this);
@@ -98,7 +99,7 @@ QPushButton* board::makePictureButton(const QRect& geometry, const QString& icon
 {
     auto* button = new QPushButton(this);
     button->setGeometry(geometry);
-    button->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(icon)));
+    button->setIcon(StoredIcon(icon + QStringLiteral(".png")));
     button->setIconSize(QSize(32, 32));
     button->setToolTip(toolTip);
     button->setAccessibleName(toolTip);

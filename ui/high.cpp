@@ -2,6 +2,7 @@
 
 #include "records/recordentry.h"
 #include "records/recordforms.h"
+#include "resources/pictureresources.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -35,7 +36,7 @@ high::high(QWidget* parent)
     : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Felvétel a rekord listába"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/star.png")));
+    setWindowIcon(StoredIcon(QStringLiteral("star.png")));
     setFixedSize(ui::Twips(3210), ui::Twips(1740));
 
     Frame1 = new QFrame(this);

@@ -2,6 +2,7 @@
 
 #include "records/recordforms.h"
 #include "records/recordlist.h"
+#include "resources/pictureresources.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -33,7 +34,7 @@ hightab::hightab(QWidget* parent)
     : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Rekordlista"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/star.png")));
+    setWindowIcon(StoredIcon(QStringLiteral("star.png")));
     setFixedSize(ui::Twips(2550), ui::Twips(3360));
 
     Frame1 = new QFrame(this);

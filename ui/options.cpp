@@ -3,6 +3,7 @@
 #include "options/optionsform.h"
 #include "options/optionswindow.h"
 #include "options/picturesets.h"
+#include "resources/pictureresources.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -49,7 +50,7 @@ options::options(QWidget* parent)
     : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Beállítások"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/options.png")));
+    setWindowIcon(StoredIcon(QStringLiteral("options.png")));
     setFixedSize(ui::Twips(5685), ui::Twips(4455));
 
     SSTab1 = new QTabWidget(this);
@@ -64,7 +65,7 @@ options::options(QWidget* parent)
     for (int k = 0; k < 6; ++k) {
         Picture3[k] = new platform::PictureBox(Frame1, k);
         Picture3[k]->setGeometry(ui::TwipsRect(360 + 1620 * (k % 3), 360 + 1440 * (k / 3), 1230, 1230));
-        Picture3[k]->SetPicture(QPixmap(QStringLiteral(":/pictures/thumb%1.jpg").arg(k)));
+        Picture3[k]->SetPicture(StoredPicture(QStringLiteral("thumb%1.jpg").arg(k)));
         Picture3[k]->setCursor(Qt::PointingHandCursor);
         connect(Picture3[k], &platform::PictureBox::Click, this, &options::Picture3_Click);
     }
@@ -74,10 +75,10 @@ options::options(QWidget* parent)
 
     Picture1 = new platform::PictureBox(Frame4);
     Picture1->setGeometry(ui::TwipsRect(120, 240, 1250, 1250));
-    Picture1->SetPicture(QPixmap(QStringLiteral(":/pictures/numbered.jpg")));
+    Picture1->SetPicture(StoredPicture(QStringLiteral("numbered.jpg")));
     Picture2 = new platform::PictureBox(Frame4);
     Picture2->setGeometry(ui::TwipsRect(2520, 240, 2430, 780));
-    Picture2->SetPicture(QPixmap(QStringLiteral(":/pictures/banner.jpg")));
+    Picture2->SetPicture(StoredPicture(QStringLiteral("banner.jpg")));
     Line1 = makeLine(Frame4, 2160, QPalette::Dark);
     Line2 = makeLine(Frame4, 2200, QPalette::Base);
     const QRect aboutPlaces[] = {
