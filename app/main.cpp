@@ -17,7 +17,6 @@ int main(int argc, char* argv[])
     Forms::board().Form->show();
     const int status = QApplication::exec();
     // The windows, hidden ones included, go before the program does.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    qDeleteAll(QApplication::topLevelWidgets());
+    ui::UnloadForms();
     return status;
 }

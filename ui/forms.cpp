@@ -10,6 +10,8 @@
 #include "ui/hightab.h"
 #include "ui/options.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 void RegisterForms()
@@ -20,6 +22,15 @@ void RegisterForms()
     Forms::high.SetMaker([] { return new high; });
     Forms::hightab.SetMaker([] { return new hightab; });
     Forms::options.SetMaker([] { return new options; });
+}
+
+void UnloadForms()
+{
+    Forms::options.Unload();
+    Forms::high.Unload();
+    Forms::hightab.Unload();
+    Forms::board.Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace ui

@@ -6,4 +6,8 @@ namespace ui {
 // window loads it. Called once before the main window is loaded.
 void RegisterForms();
 
+// Unloads every window, the hidden ones too, and lets them go at once: the
+// last step before the program returns.
+void UnloadForms();
+
 } // namespace ui

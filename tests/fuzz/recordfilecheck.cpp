@@ -8,7 +8,6 @@
 #include "ui/forms.h"
 
 #include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
 
 namespace recordfilecheck {
@@ -34,22 +33,14 @@ QByteArray readScores()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList rows(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
-
-// The lists as a load from the file fills them, both columns joined.
-QStringList loadShown()
+// The lists as a load from the file fills them, as the lines a save writes.
+QList<QByteArray> loadShown()
 {
     HightabControls& hightab = Forms::hightab();
     hightab.List1->clear();
     hightab.List2->clear();
     Module1::LoadRecords();
-    return rows(hightab.List1) + QStringList{QStringLiteral("|")} + rows(hightab.List2);
+    return Module1::RecordFileLines();
 }
 
 QString checkTable()
@@ -107,7 +98,7 @@ QString CheckRecordFile(const QByteArray& bytes)
     if (!writeScores(bytes))
         return QStringLiteral("cannot write the test file");
     lastReport.clear();
-    const QStringList shown = loadShown();
+    const QList<QByteArray> shown = loadShown();
     if (QString broken = checkTable(); !broken.isEmpty())
         return broken;
 

@@ -30,15 +30,6 @@ void copyPictures(const QString& target)
             qFatal("cannot copy %s into the test folder", qPrintable(name));
 }
 
-void unloadAllForms()
-{
-    Forms::options.Unload();
-    Forms::high.Unload();
-    Forms::hightab.Unload();
-    Forms::board.Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // The game's variables as a fresh start of the program finds them.
 void resetModule1()
 {
@@ -86,7 +77,7 @@ TestGame::TestGame(quint64 seed)
 
 TestGame::~TestGame()
 {
-    unloadAllForms();
+    ui::UnloadForms();
     platform::SetErrorReporter(nullptr);
     platform::SetEndProgram(nullptr);
     platform::SetRandomClock(nullptr);

@@ -5,6 +5,7 @@
 #include "tools/bench/measure.h"
 #include "tools/bench/report.h"
 #include "ui/board.h"
+#include "ui/forms.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -73,7 +74,7 @@ int RunRole(const QString& role, const QString& folder, int seconds, const QElap
         idle(role, folder, seconds);
     else
         NoteFailure(QStringLiteral("unknown child role %1").arg(role));
-    UnloadGame();
+    ui::UnloadForms();
     return AnyFailure() ? 1 : 0;
 }
 

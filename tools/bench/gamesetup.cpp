@@ -1,11 +1,9 @@
 #include "tools/bench/gamesetup.h"
 
 #include "game/boardcontrols.h"
-#include "options/optionsform.h"
 #include "platform/appfolder.h"
 #include "platform/errorreport.h"
 #include "platform/random.h"
-#include "records/recordforms.h"
 #include "tools/bench/paintwatch.h"
 #include "tools/bench/report.h"
 #include "ui/board.h"
@@ -24,15 +22,6 @@ void PrepareGame(const QString& folder)
     // A message box would wait for a click; a message means a figure is off.
     platform::SetErrorReporter([](const QString& text) { NoteFailure(text); });
     ui::RegisterForms();
-}
-
-void UnloadGame()
-{
-    Forms::options.Unload();
-    Forms::high.Unload();
-    Forms::hightab.Unload();
-    Forms::board.Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 board& Board()

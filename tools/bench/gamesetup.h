@@ -11,9 +11,6 @@ namespace bench {
 // standard error, and registers its windows. Call once per process.
 void PrepareGame(const QString& folder);
 
-// Unloads the game's windows as the game's own exit does.
-void UnloadGame();
-
 // The main window, loaded (and so dealt) on first use.
 board& Board();
 

@@ -7,6 +7,7 @@
 #include "tools/bench/inprocess.h"
 #include "tools/bench/measure.h"
 #include "tools/bench/report.h"
+#include "ui/forms.h"
 
 #include <QApplication>
 
@@ -92,6 +93,6 @@ int main(int argc, char* argv[])
 
     rows.append(idleRow(folder.Path(), idleSeconds));
     bench::PrintTable(rows);
-    bench::UnloadGame();
+    ui::UnloadForms();
     return bench::AnyFailure() ? 1 : 0;
 }
