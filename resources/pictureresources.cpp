@@ -10,10 +10,10 @@ void LoadPictureResources()
 QPixmap StoredPicture(const QString& fileName)
 {
     const QByteArray format = fileName.section(QLatin1Char('.'), -1).toLatin1();
-    return QPixmap(QStringLiteral(":/pictures/") + fileName, format.constData());
+    return {QStringLiteral(":/pictures/") + fileName, format.constData()};
 }
 
 QIcon StoredIcon(const QString& fileName)
 {
-    return QIcon(StoredPicture(fileName));
+    return {StoredPicture(fileName)};
 }
