@@ -1,4 +1,6 @@
 #include "game/boardcontrols.h"
+#include "platform/appfolder.h"
+#include "platform/qtcatalogue.h"
 #include "platform/termination.h"
 #include "ui/forms.h"
 
@@ -7,6 +9,12 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The names tie the windows to the desktop entry and name the player's data folder.
+    QApplication::setApplicationName(QStringLiteral("dezudor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Dezudor játék"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(DEZUDOR_APP_ID));
+    platform::LoadQtCatalogue();
+    platform::SetUpAppFolder();
     // Asked to end by the system, the game leaves as through its close box,
     // saving the record list.
     platform::EndOnTerminationSignal([] {

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-// The folder that holds the executable, in native notation; the game keeps
-// every file it reads or writes there.
+// The game folder, in native notation: every file the game reads or writes
+// is there.
 QString AppFolder();
 
 // Points the game at another folder (tests run in a copy of their own).
@@ -13,5 +13,11 @@ void SetAppFolder(const QString& folder);
 
 // The one rule for a file of the game: its folder, the native separator, the name.
 QString AppFilePath(const QString& fileName);
+
+// Chooses the game folder once at start-up: the executable's folder where it
+// holds the pictures and can be written; otherwise the player's data folder,
+// given the installed pictures it lacks; if that cannot be made either, the
+// installed pictures' folder, so that the game still plays.
+void SetUpAppFolder();
 
 } // namespace platform

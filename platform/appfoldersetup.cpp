@@ -1,0 +1,146 @@
+#include "platform/appfolder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+// Paths stay as the system spells them (bytes on Unix) until the chosen
+// folder is handed to Qt: a folder whose bytes do not survive decoding and
+// encoding again cannot be opened through Qt, so it is never chosen.
+namespace platform {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path nativePath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return {path.toStdWString()};
+#else
+    return {QFile::encodeName(path).toStdString()};
+#endif
+}
+
+std::optional<QString> qtPath(const fs::path& path)
+{
+#ifdef Q_OS_WIN
+    return QString::fromStdWString(path.native());
+#else
+    const QByteArray bytes = QByteArray::fromStdString(path.native());
+    QString text = QFile::decodeName(bytes);
+    if (QFile::encodeName(text) != bytes)
+        return std::nullopt;
+    return text;
+#endif
+}
+
+fs::path executableFolder()
+{
+#ifdef Q_OS_LINUX
+    // Read from the system, not from Qt, so that no byte of it is lost.
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return executable.parent_path();
+#endif
+    return nativePath(QCoreApplication::applicationDirPath());
+}
+
+bool isWritableFolder(const fs::path& folder)
+{
+    std::error_code error;
+    if (!fs::is_directory(folder, error))
+        return false;
+#ifdef Q_OS_UNIX
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+#else
+    return QFileInfo(QString::fromStdWString(folder.native())).isWritable();
+#endif
+}
+
+// A portable folder holds the pictures beside the executable; an installed
+// game keeps them in its data folder, found relative to the executable.
+fs::path installedPictures(const fs::path& executableFolder)
+{
+    std::error_code error;
+    if (fs::is_regular_file(executableFolder / "16.jpg", error))
+        return executableFolder;
+    return (executableFolder / DEZUDOR_INSTALLED_PICTURES).lexically_normal();
+}
+
+// Copies through a temporary name, so that a start cut off mid-copy never
+// leaves a broken picture that later starts would keep as the player's.
+void copyWhole(const fs::path& source, const fs::path& target)
+{
+    fs::path part = target;
+    part.replace_filename("." + target.filename().string() + ".part");
+    std::error_code error;
+    fs::remove(part, error);
+    if (fs::copy_file(source, part, error))
+        fs::rename(part, target, error);
+    if (error)
+        fs::remove(part, error);
+}
+
+// Adds every picture the player's folder lacks; a present one (even a link
+// or a damaged file) is the player's and stays as it is.
+void addMissingPictures(const fs::path& source, const fs::path& target)
+{
+    std::error_code error;
+    fs::directory_iterator entry(source, error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        const fs::path& picture = entry->path();
+        std::error_code kind;
+        if (picture.extension() != ".jpg" || !entry->is_regular_file(kind))
+            continue;
+        const fs::path copy = target / picture.filename();
+        if (fs::symlink_status(copy, kind).type() == fs::file_type::not_found)
+            copyWhole(picture, copy);
+    }
+}
+
+std::optional<QString> playerFolder(const fs::path& pictures)
+{
+    const QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (location.isEmpty())
+        return std::nullopt;
+    const fs::path folder = nativePath(location);
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error || !isWritableFolder(folder))
+        return std::nullopt;
+    addMissingPictures(pictures, folder);
+    return qtPath(folder);
+}
+
+} // namespace
+
+void SetUpAppFolder()
+{
+    const fs::path executable = executableFolder();
+    const fs::path pictures = installedPictures(executable);
+    const std::optional<QString> picturesText = qtPath(pictures);
+    if (picturesText && pictures == executable && isWritableFolder(executable)) {
+        SetAppFolder(*picturesText);
+        return;
+    }
+    if (const std::optional<QString> own = playerFolder(pictures)) {
+        SetAppFolder(*own);
+        return;
+    }
+    // Nothing can be written: the game plays from the installed pictures,
+    // and the first save says where it could not save.
+    SetAppFolder(picturesText.value_or(QFile::decodeName(QByteArray::fromStdString(pictures.string()))));
+}
+
+} // namespace platform

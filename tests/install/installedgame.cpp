@@ -1,0 +1,60 @@
+#include "tests/install/installedgame.h"
+
+#include "game/boardcontrols.h"
+#include "options/picturesets.h"
+#include "platform/appfolder.h"
+#include "platform/errorreport.h"
+#include "platform/random.h"
+#include "records/recordforms.h"
+#include "ui/board.h"
+#include "ui/forms.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+
+namespace installedgame {
+
+namespace {
+
+void say(const QString& line)
+{
+    std::printf("%s\n", qPrintable(QString(line).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    std::fflush(stdout);
+}
+
+void act(bool play)
+{
+    say(QStringLiteral("folder: ") + platform::AppFolder());
+    HightabControls& list = Forms::hightab();
+    for (int i = 0; i < list.List1->count(); ++i)
+        say(QStringLiteral("record: %1 %2").arg(list.List1->item(i)->text(), list.List2->item(i)->text()));
+    if (play) {
+        PictureSetChoice::ThumbnailClick(1);
+        PictureSetChoice::Confirm();
+        list.List1->addItem(QStringLiteral("Őrs"));
+        list.List2->addItem(QStringLiteral("00 : 42"));
+    }
+    static_cast<board*>(Forms::board().Form)->Command1->click();
+}
+
+} // namespace
+
+int Run(const char* what)
+{
+    QApplication::setApplicationName(QStringLiteral("dezudor"));
+    platform::SetUpAppFolder();
+    platform::SeedRandom(5);
+    platform::SetErrorReporter([](const QString& text) { say(QStringLiteral("message: ") + text); });
+    ui::RegisterForms();
+    Forms::board().Form->show();
+    const bool play = std::strcmp(what, "play") == 0;
+    QTimer::singleShot(0, [play] { act(play); });
+    const int status = QApplication::exec();
+    ui::UnloadForms();
+    return status;
+}
+
+} // namespace installedgame
