@@ -91,6 +91,8 @@ int main(int argc, char* argv[])
     save(icons::ToSixteenColours(icons::Smile()), resources.filePath(QStringLiteral("smile.png")));
     save(icons::ToSixteenColours(icons::Star()), resources.filePath(QStringLiteral("star.png")));
     save(icons::Banner(version), resources.filePath(QStringLiteral("banner.jpg")));
-    save(icons::Board(256), resources.filePath(QStringLiteral("icon256.png")));
+    // The window icon's picture at the sizes a desktop's icon theme asks for.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        save(icons::Board(size), resources.filePath(QStringLiteral("icon%1.png").arg(size)));
     return failed ? 1 : 0;
 }
