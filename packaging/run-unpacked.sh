@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Packs the game, unpacks the tarball into a temporary folder and runs it from
-# there; asked to end, it must save its records beside itself and exit cleanly.
+# Packs the game, unpacks the tarball into a folder whose name has spaces,
+# adds it to the menu with the line its README gives, and starts it as the
+# desktop would; asked to end, it must save its records beside itself and
+# exit cleanly.
 set -euo pipefail
 cpack_config=$1/CPackConfig.cmake
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-cpack --config "$cpack_config" -B "$tmp/package" >/dev/null
-tar -xzf "$tmp"/package/dezudor-*.tar.gz -C "$tmp"
-folder=$(echo "$tmp"/dezudor-*-linux-*/)
+cpack --config "$cpack_config" -G TGZ -B "$tmp/package" >/dev/null
+mkdir "$tmp/Saját játékok"
+tar -xzf "$tmp"/package/dezudor-*.tar.gz -C "$tmp/Saját játékok"
+folder=$(echo "$tmp/Saját játékok"/dezudor-*-linux-*)
 
-"$folder/dezudor" &
+entry="$tmp/dezudor.desktop"
+(cd "$folder" && eval "$(sed -n 's|^  \(sed .*\) > ~/.local/share/applications/dezudor.desktop$|\1|p' README.txt)") >"$entry"
+desktop-file-validate "$entry"
+# The desktop's quoting of Exec is the shell's for such a path.
+eval "set -- $(sed -n 's/^Exec=//p' "$entry")"
+(cd / && exec "$@") &
 pid=$!
 sleep 3
 if ! kill -0 "$pid" 2>/dev/null; then
@@ -25,4 +33,4 @@ if [ "$status" -ne 0 ]; then
     exit 1
 fi
 [ -f "$folder/scores.txt" ] || { echo "no scores.txt beside the unpacked game" >&2; exit 1; }
-echo "the unpacked game ran and ended cleanly"
+echo "the unpacked game ran from a path with spaces and ended cleanly"
