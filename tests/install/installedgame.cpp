@@ -51,7 +51,10 @@ int Run(const char* what)
     ui::RegisterForms();
     Forms::board().Form->show();
     const bool play = std::strcmp(what, "play") == 0;
-    QTimer::singleShot(0, [play] { act(play); });
+    QTimer begin;
+    begin.setSingleShot(true);
+    QObject::connect(&begin, &QTimer::timeout, [play] { act(play); });
+    begin.start(0);
     const int status = QApplication::exec();
     ui::UnloadForms();
     return status;
