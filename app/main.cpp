@@ -9,9 +9,10 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The names tie the windows to the desktop entry and name the player's data folder.
+    // The names tie the windows to the desktop entry and name the player's data
+    // folder. No display name: the window system would append it to every
+    // title, and the main window's title is the move count alone.
     QApplication::setApplicationName(QStringLiteral("dezudor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Dezudor játék"));
     QGuiApplication::setDesktopFileName(QStringLiteral(DEZUDOR_APP_ID));
     platform::LoadQtCatalogue();
     platform::SetUpAppFolder();
