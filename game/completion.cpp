@@ -17,6 +17,10 @@ void CheckCompletion()
         return;
 
     BoardControls& board = Forms::board();
+    // Without this the focus would walk from disabled tile to tile up to the
+    // exit button, and a screen reader would say each of them.
+    if (QWidget* focused = board.Form->focusWidget())
+        focused->clearFocus();
     for (int i = 0; i <= 15; ++i)
         board.Picture1[i]->setEnabled(false);
     board.Picture2->show();

@@ -4,6 +4,7 @@
 #include "options/optionsform.h"
 #include "records/recordforms.h"
 #include "resources/pictureresources.h"
+#include "ui/accessibility.h"
 #include "ui/board.h"
 #include "ui/fonts.h"
 #include "ui/high.h"
@@ -18,10 +19,11 @@ void RegisterForms()
 {
     LoadPictureResources();
     InstallFontSubstitutes();
-    Forms::board.SetMaker([] { return new board; });
-    Forms::high.SetMaker([] { return new high; });
-    Forms::hightab.SetMaker([] { return new hightab; });
-    Forms::options.SetMaker([] { return new options; });
+    InstallAccessibility();
+    Forms::board.SetMaker([] { return Describe(new board); });
+    Forms::high.SetMaker([] { return Describe(new high); });
+    Forms::hightab.SetMaker([] { return Describe(new hightab); });
+    Forms::options.SetMaker([] { return Describe(new options); });
 }
 
 void UnloadForms()

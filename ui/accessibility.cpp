@@ -1,0 +1,154 @@
+#include "ui/accessibility.h"
+
+#include "game/boardmodel.h"
+#include "options/optionswindow.h"
+#include "options/picturesets.h"
+#include "platform/picturebox.h"
+#include "ui/accessiblegrid.h"
+#include "ui/board.h"
+#include "ui/high.h"
+#include "ui/hightab.h"
+#include "ui/options.h"
+
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QRegularExpression>
+
+namespace ui {
+
+namespace {
+
+QAccessibleInterface* makeInterface(const QString& key, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (key == QLatin1String("board"))
+        return new BoardAccessible(static_cast<board*>(widget));
+    if (key == QLatin1String("high") || key == QLatin1String("hightab") || key == QLatin1String("options"))
+        return new QAccessibleWidget(widget, QAccessible::Dialog);
+    if (key == QLatin1String("platform::PictureBox")) {
+        auto* box = static_cast<platform::PictureBox*>(widget);
+        if (box->Index() >= 0 && qobject_cast<board*>(box->parentWidget()))
+            return new TileAccessible(box, box->Index());
+        return new QAccessibleWidget(box, QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+// Qt does not tell a reader that a window's title changed; the main
+// window's title is where the move count stands.
+class TitleAnnouncer : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowTitleChange) {
+            QAccessibleEvent changed(watched, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+        return false;
+    }
+};
+
+// The smiling face appears only when the picture is whole: it takes the
+// focus, so that a reader says it with the time and the moves.
+class CompletionAnnouncer : public QObject {
+public:
+    CompletionAnnouncer(board* window)
+        : QObject(window)
+        , window_(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShowToParent) {
+            QWidget* face = window_->Picture2;
+            face->setAccessibleName(CompletionText(window_->Label1->text(), Module1::MoveCount));
+            face->setFocus();
+            QAccessibleEvent alert(face, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
+        return false;
+    }
+
+private:
+    board* window_;
+};
+
+// Each row of the record lists reads as the name and the time together.
+void nameRecordRows(QListWidget* names, QListWidget* times)
+{
+    const int rows = qMin(names->count(), times->count());
+    for (int i = 0; i < rows; ++i) {
+        const QString text = names->item(i)->text() + QStringLiteral(", ") + times->item(i)->text();
+        names->item(i)->setData(Qt::AccessibleTextRole, text);
+        times->item(i)->setData(Qt::AccessibleTextRole, text);
+    }
+}
+
+// The help text breaks its lines with LF CR pairs; a reader gets one line
+// per paragraph instead.
+QString paragraphs(const QString& text)
+{
+    static const QRegularExpression breaks(QStringLiteral("[\\n\\r]+"));
+    QStringList lines;
+    for (const QString& line : text.split(breaks, Qt::SkipEmptyParts))
+        lines.append(line.trimmed());
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void InstallAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(makeInterface), true);
+    Q_UNUSED(installed);
+}
+
+QString CompletionText(const QString& clock, double moves)
+{
+    return QStringLiteral("Kész: a kép kirakva, idő %1, %2 lépés").arg(clock, QString::number(moves, 'f', 0));
+}
+
+board* Describe(board* window)
+{
+    window->Label1->setAccessibleName(window->Label1->toolTip());
+    window->installEventFilter(new TitleAnnouncer(window));
+    window->Picture2->installEventFilter(new CompletionAnnouncer(window));
+    return window;
+}
+
+high* Describe(high* window)
+{
+    window->Text1->setAccessibleName(QStringLiteral("Név"));
+    window->Text2->setAccessibleName(QStringLiteral("Időeredmény"));
+    return window;
+}
+
+hightab* Describe(hightab* window)
+{
+    window->List1->setAccessibleName(QStringLiteral("Név"));
+    window->List2->setAccessibleName(QStringLiteral("Idő"));
+    const auto rename = [window] { nameRecordRows(window->List1, window->List2); };
+    QObject::connect(window->List1->model(), &QAbstractItemModel::rowsInserted, window, rename);
+    QObject::connect(window->List2->model(), &QAbstractItemModel::rowsInserted, window, rename);
+    rename();
+    return window;
+}
+
+options* Describe(options* window)
+{
+    for (int k = 0; k < PictureSetChoice::SetCount; ++k)
+        window->Picture3[k]->setAccessibleName(QString::fromUtf8(PictureSetChoice::PictureSets[k].Title));
+    window->Picture1->setAccessibleName(QStringLiteral("Számozott négyzetek"));
+    window->Picture2->setAccessibleName(QStringLiteral("Dezudor játék ") + OptionsWindow::Version());
+    window->Label6->setAccessibleName(paragraphs(window->Label6->text()));
+    return window;
+}
+
+} // namespace ui
