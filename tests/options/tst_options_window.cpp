@@ -16,7 +16,7 @@
 namespace {
 
 const QString Prompt = QStringLiteral("Kattints valamelyik képre!");
-const QString Contact = QStringLiteral("Kapcsolat: ") + QString::fromLatin1(OptionsWindow::ContactAddress);
+const QString Contact = QStringLiteral("Kapcsolat: ") + OptionsWindow::ContactAddress();
 
 const QString HelpText
     = QStringLiteral("A játék kétféleképpen is irányítható: \n\r\n\r"
