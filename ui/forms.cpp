@@ -5,9 +5,9 @@
 #include "records/recordforms.h"
 #include "resources/pictureresources.h"
 #include "ui/board.h"
-#include "ui/fonts.h"
 #include "ui/high.h"
 #include "ui/hightab.h"
+#include "ui/look.h"
 #include "ui/options.h"
 
 #include <QCoreApplication>
@@ -17,7 +17,7 @@ namespace ui {
 void RegisterForms()
 {
     LoadPictureResources();
-    InstallFontSubstitutes();
+    ApplyLook();
     Forms::board.SetMaker([] { return new board; });
     Forms::high.SetMaker([] { return new high; });
     Forms::hightab.SetMaker([] { return new hightab; });
