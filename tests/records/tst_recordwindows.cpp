@@ -119,6 +119,10 @@ private slots:
         QCOMPARE(ListRows(listWindow().List1), names);
         QCOMPARE(ListRows(listWindow().List2), times);
         QCOMPARE(ActiveWindowName(), active);
+        // A closed name box shows why typing stopped: its text is grey.
+        const QLineEdit* name = entryWindow().Text1;
+        if (!name->isEnabled())
+            QCOMPARE(name->palette().color(QPalette::Disabled, QPalette::Text), QColor(128, 128, 128));
         QVERIFY(!game->ProgramEnded);
         if (active == QLatin1String("board")) {
             QVERIFY(window.Picture1[0]->isEnabled());
