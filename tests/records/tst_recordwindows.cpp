@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTest>
 
 #include <memory>
@@ -102,6 +103,8 @@ private slots:
         QFETCH(QStringList, times);
         QFETCH(QString, active);
         board& window = game->Board();
+        // Only the test's own ticks move the clock, however long a step takes.
+        const QSignalBlocker realTicks(window.Timer1);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         Forms::high().Text1->clear();
