@@ -16,6 +16,11 @@ QString Version()
     return QStringLiteral(DEZUDOR_VERSION);
 }
 
+QString ContactAddress()
+{
+    return QString::fromUtf8(DEZUDOR_CONTACT);
+}
+
 QStringList AboutTexts()
 {
     return {
@@ -58,7 +63,7 @@ QString StatusText(int tab)
     case PictureTab:
         return QStringLiteral("Kattints valamelyik képre!");
     case AboutTab:
-        return QStringLiteral("Kapcsolat: ") + QString::fromLatin1(ContactAddress);
+        return QStringLiteral("Kapcsolat: ") + ContactAddress();
     default:
         return {};
     }

@@ -14,8 +14,8 @@ enum Tab {
     AboutTab = 2
 };
 
-// Where players reach the game's maker.
-constexpr char ContactAddress[] = "dezudor.jatek@example.org";
+// Where players reach the game's maker, as the build was told.
+QString ContactAddress();
 
 // The game's version, as the build names it.
 QString Version();

@@ -15,8 +15,13 @@ void Text1_KeyPress(int keyAscii)
 {
     if ((keyAscii >= 65 && keyAscii <= 90) || (keyAscii >= 97 && keyAscii <= 122))
         NameLetters = static_cast<qint16>(NameLetters + 1);
-    if (NameLetters == 9)
-        Forms::high().Text1->setEnabled(false);
+    if (NameLetters == 9) {
+        HighControls& high = Forms::high();
+        high.Text1->setEnabled(false);
+        // The keys that follow go where they change nothing: the read-only
+        // time, never a button that Space would press.
+        high.Text2->setFocus();
+    }
 }
 
 void Command1_Click()
@@ -38,6 +43,7 @@ void Command1_Click()
         Module1::LoadRecordLines(lines);
     hightab.Form->show();
     hightab.Form->raise();
+    hightab.Form->activateWindow();
 }
 
 void Command2_Click()

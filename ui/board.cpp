@@ -41,6 +41,7 @@ board::board(QWidget* parent)
     setWindowTitle(QStringLiteral("Dezudor játék"));
     setWindowIcon(StoredIcon(QStringLiteral("board.png")));
     setFixedSize(ui::Twips(2190), ui::Twips(3750));
+    setFont(ui::FormFont());
 
     for (int i = 0; i < 16; ++i) {
         Picture1[i] = new platform::PictureBox(this, i);
@@ -81,6 +82,7 @@ board::board(QWidget* parent)
     setTabOrder(Picture1[15], Command1);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
+    Picture1[15]->installEventFilter(this);
 
     BoardControls controls;
     controls.Form = this;
@@ -159,6 +161,26 @@ void board::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(line.dark ? QPalette::WindowText : QPalette::Base));
         painter.drawLine(ui::TwipsPoint(line.x1, line.y1), ui::TwipsPoint(line.x2, line.y2));
     }
+}
+
+void board::Activate()
+{
+    if (!isVisible())
+        return;
+    raise();
+    activateWindow();
+    if (!Picture1[15]->isEnabled())
+        Command2->setFocus();
+}
+
+// A solved game disables the tiles in index order, and each disabled tile
+// hands the focus on along the tab order, so it would end on the exit button
+// and one Space would quit. "Újra" takes it instead.
+bool board::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Picture1[15] && event->type() == QEvent::EnabledChange && !Picture1[15]->isEnabled())
+        Command2->setFocus();
+    return QWidget::eventFilter(watched, event);
 }
 
 // The frame's close box ends the program the way the exit button does.

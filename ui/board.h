@@ -32,9 +32,14 @@ public:
     void Picture1_Click(int Index);
     void Picture1_KeyDown(int Index, int KeyCode, int Shift);
 
+    // Brings the window back to the front when a dialog closes; after a
+    // solved game its keyboard is on "Újra".
+    void Activate();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();

@@ -30,4 +30,9 @@ QFont WindowFont(const QString& family, double points, bool bold)
     return font;
 }
 
+QFont FormFont()
+{
+    return WindowFont(QStringLiteral("MS Sans Serif"), 8.25, false);
+}
+
 } // namespace ui

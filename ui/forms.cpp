@@ -6,9 +6,9 @@
 #include "resources/pictureresources.h"
 #include "ui/accessibility.h"
 #include "ui/board.h"
-#include "ui/fonts.h"
 #include "ui/high.h"
 #include "ui/hightab.h"
+#include "ui/look.h"
 #include "ui/options.h"
 
 #include <QCoreApplication>
@@ -18,7 +18,7 @@ namespace ui {
 void RegisterForms()
 {
     LoadPictureResources();
-    InstallFontSubstitutes();
+    ApplyLook();
     InstallAccessibility();
     Forms::board.SetMaker([] { return Describe(new board); });
     Forms::high.SetMaker([] { return Describe(new high); });

@@ -1,11 +1,16 @@
 #include "ui/high.h"
 
+#include "game/boardcontrols.h"
 #include "records/recordentry.h"
 #include "records/recordforms.h"
 #include "resources/pictureresources.h"
+#include "ui/board.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
 
 namespace {
 
@@ -25,7 +30,9 @@ platform::TextBox* textBox(QWidget* parent, const QString& text, const QRect& ge
     box->setFont(ui::WindowFont(QStringLiteral("Book Antiqua"), 9.75, true));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
-    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+    // A disabled box keeps the palette's grey text.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Text, palette.color(QPalette::ToolTipText));
     box->setPalette(palette);
     return box;
 }
@@ -38,6 +45,7 @@ high::high(QWidget* parent)
     setWindowTitle(QStringLiteral("Felvétel a rekord listába"));
     setWindowIcon(StoredIcon(QStringLiteral("star.png")));
     setFixedSize(ui::Twips(3210), ui::Twips(1740));
+    setFont(ui::FormFont());
 
     Frame1 = new QFrame(this);
     Frame1->setGeometry(ui::TwipsRect(0, 0, 3200, 1695));
@@ -46,8 +54,12 @@ high::high(QWidget* parent)
     Label2 = caption(Frame1, QStringLiteral("Időeredmény:"), ui::TwipsRect(1700, 240, 1335, 255));
     Text1 = textBox(Frame1, QStringLiteral("Névtelen"), ui::TwipsRect(240, 600, 1335, 315));
     Text2 = textBox(Frame1, QString(), ui::TwipsRect(1900, 600, 855, 315));
+    // Whatever this box holds is stored as the time: nothing typed,
+    // pasted or dropped may change it.
+    Text2->setReadOnly(true);
     Command2 = new QPushButton(QStringLiteral("Mégsem"), Frame1);
     Command2->setGeometry(ui::TwipsRect(1850, 1080, 975, 375));
+    Command2->setAutoDefault(true);
     Command1 = new QPushButton(QStringLiteral("Rendben"), this);
     Command1->setGeometry(ui::TwipsRect(480, 1080, 975, 375));
     Command1->setDefault(true);
@@ -55,7 +67,6 @@ high::high(QWidget* parent)
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);
     setTabOrder(Command1, Command2);
-    Text1->setFocus();
 
     connect(Text1, &platform::TextBox::KeyPress, this, &high::Text1_KeyPress);
     connect(Command1, &QPushButton::clicked, this, &high::Command1_Click);
@@ -77,4 +88,36 @@ void high::Command1_Click()
 void high::Command2_Click()
 {
     RecordEntry::Command2_Click();
+}
+
+// Every record starts with the keyboard in the name box, or in the time box
+// while the name box is closed.
+void high::showEvent(QShowEvent* event)
+{
+    (Text1->isEnabled() ? Text1 : Text2)->setFocus();
+    QWidget::showEvent(event);
+}
+
+// A focused button takes Enter itself; anywhere else Enter is "Rendben".
+void high::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Command1->click();
+        break;
+    case Qt::Key_Escape:
+        close();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// Closed without storing, the window only hides and the board takes the keys.
+void high::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (auto* window = static_cast<board*>(Forms::board.Window()))
+        window->Activate();
 }

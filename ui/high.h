@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QWidget>
 
-// The record-entry window: the player's name and the time reached.
+// The record-entry window: the player's name and the time reached. Enter
+// stores the record as "Rendben" does; Escape and the close box leave
+// without storing.
 class high : public QWidget {
     Q_OBJECT
 
@@ -25,4 +27,9 @@ public:
     void Text1_KeyPress(int KeyAscii);
     void Command1_Click();
     void Command2_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 };

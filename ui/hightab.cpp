@@ -1,13 +1,17 @@
 #include "ui/hightab.h"
 
+#include "game/boardcontrols.h"
 #include "records/recordforms.h"
 #include "records/recordlist.h"
 #include "resources/pictureresources.h"
+#include "ui/board.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScrollBar>
 
 namespace {
 
@@ -21,10 +25,15 @@ QLabel* heading(QWidget* parent, const QString& text, const QRect& geometry)
     return label;
 }
 
+// Ten rows of names and times fit without scroll bars; a scroll bar would
+// only take the room of the times.
 QListWidget* list(QWidget* parent, const QRect& geometry)
 {
     auto* box = new QListWidget(parent);
     box->setGeometry(geometry);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTextElideMode(Qt::ElideNone);
     return box;
 }
 
@@ -36,6 +45,7 @@ hightab::hightab(QWidget* parent)
     setWindowTitle(QStringLiteral("Rekordlista"));
     setWindowIcon(StoredIcon(QStringLiteral("star.png")));
     setFixedSize(ui::Twips(2550), ui::Twips(3360));
+    setFont(ui::FormFont());
 
     Frame1 = new QFrame(this);
     Frame1->setGeometry(ui::TwipsRect(0, 0, 2550, 3345));
@@ -54,6 +64,10 @@ hightab::hightab(QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &hightab::Command2_Click);
     connect(List1, &QListWidget::currentRowChanged, this, &hightab::List1_Click);
     connect(List2, &QListWidget::currentRowChanged, this, &hightab::List2_Click);
+    // More rows than the height shows scroll both lists as one, so that each
+    // name stays beside its time.
+    connect(List1->verticalScrollBar(), &QScrollBar::valueChanged, List2->verticalScrollBar(), &QScrollBar::setValue);
+    connect(List2->verticalScrollBar(), &QScrollBar::valueChanged, List1->verticalScrollBar(), &QScrollBar::setValue);
 
     Forms::hightab.Attach(this, HightabControls{this, List1, List2});
     Form_Load();
@@ -70,6 +84,8 @@ void hightab::Form_Load()
 void hightab::Command1_Click()
 {
     RecordList::Command1_Click();
+    if (auto* window = static_cast<board*>(Forms::board.Window()))
+        window->Activate();
 }
 
 void hightab::Command2_Click()
@@ -85,6 +101,27 @@ void hightab::List1_Click()
 void hightab::List2_Click()
 {
     RecordList::List2_Click();
+}
+
+// Each showing starts in the names, where Space and Enter lose nothing.
+void hightab::showEvent(QShowEvent* event)
+{
+    List1->setFocus();
+    QWidget::showEvent(event);
+}
+
+// Enter and Escape never clear the list, whichever control has the focus.
+void hightab::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        Command1_Click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 // The lists are the only copy of the records while the game runs: the close

@@ -8,6 +8,7 @@
 
 // The record-list window: names and times side by side. Its lists are the
 // records of the running game, so it is only ever hidden, never closed.
+// Enter and Escape hide it as "Rendben" does.
 class hightab : public QWidget {
     Q_OBJECT
 
@@ -28,6 +29,8 @@ public:
     void List2_Click();
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

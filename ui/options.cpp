@@ -6,9 +6,11 @@
 #include "resources/pictureresources.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
+#include "ui/thumbnail.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -29,13 +31,6 @@ protected:
     }
 };
 
-QFrame* makeTabFrame()
-{
-    auto* frame = new QFrame;
-    frame->setFrameShape(QFrame::NoFrame);
-    return frame;
-}
-
 QFrame* makeLine(QWidget* parent, int top, QPalette::ColorRole colour)
 {
     auto* line = new QFrame(parent);
@@ -52,21 +47,19 @@ options::options(QWidget* parent)
     setWindowTitle(QStringLiteral("Beállítások"));
     setWindowIcon(StoredIcon(QStringLiteral("options.png")));
     setFixedSize(ui::Twips(5685), ui::Twips(4455));
+    setFont(ui::FormFont());
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setGeometry(ui::TwipsRect(120, 120, 5445, 3735));
-    Frame1 = makeTabFrame();
-    Frame2 = makeTabFrame();
-    Frame4 = makeTabFrame();
-    SSTab1->addTab(Frame1, QStringLiteral("Képválasztás"));
-    SSTab1->addTab(Frame2, QStringLiteral("Irányítás"));
-    SSTab1->addTab(Frame4, QStringLiteral("Névjegy"));
+    Frame1 = addTabFrame(QStringLiteral("Képválasztás"));
+    Frame2 = addTabFrame(QStringLiteral("Irányítás"));
+    Frame4 = addTabFrame(QStringLiteral("Névjegy"));
 
     for (int k = 0; k < 6; ++k) {
-        Picture3[k] = new platform::PictureBox(Frame1, k);
+        Picture3[k] = new Thumbnail(Frame1, k);
         Picture3[k]->setGeometry(ui::TwipsRect(360 + 1620 * (k % 3), 360 + 1440 * (k / 3), 1230, 1230));
         Picture3[k]->SetPicture(StoredPicture(QStringLiteral("thumb%1.jpg").arg(k)));
-        Picture3[k]->setCursor(Qt::PointingHandCursor);
+        Picture3[k]->setAccessibleName(QString::fromUtf8(PictureSetChoice::PictureSets[k].Title));
         connect(Picture3[k], &platform::PictureBox::Click, this, &options::Picture3_Click);
     }
 
@@ -101,8 +94,10 @@ options::options(QWidget* parent)
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setGeometry(ui::TwipsRect(3120, 3960, 1095, 375));
+    Command1->setDefault(true);
     Command2 = new QPushButton(QStringLiteral("Mégsem"), this);
     Command2->setGeometry(ui::TwipsRect(4440, 3960, 1095, 375));
+    Command2->setAutoDefault(true);
 
     SSTab1->setCurrentIndex(OptionsWindow::AboutTab);
     shownTab_ = SSTab1->currentIndex();
@@ -120,6 +115,28 @@ options::options(QWidget* parent)
     Forms::options.Attach(this, controls);
 
     Form_Load();
+}
+
+// Each tab's frame stands at 120, 360 twips within the tab control, wherever
+// the style puts the tab's page.
+QFrame* options::addTabFrame(const QString& title)
+{
+    auto* page = new QWidget;
+    auto* frame = new QFrame(page);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->resize(ui::Twips(5175), ui::Twips(3255));
+    SSTab1->addTab(page, title);
+    page->installEventFilter(this);
+    return frame;
+}
+
+bool options::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        for (QFrame* frame : {Frame1, Frame2, Frame4})
+            if (frame && frame->parent() == watched)
+                frame->move(frame->parentWidget()->mapFrom(SSTab1, ui::TwipsPoint(120, 360)));
+    return QWidget::eventFilter(watched, event);
 }
 
 void options::Form_Load()
@@ -154,6 +171,21 @@ void options::tabChanged(int current)
     const int previous = shownTab_;
     shownTab_ = current;
     SSTab1_Click(previous);
+}
+
+void options::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Command1->click();
+        break;
+    case Qt::Key_Escape:
+        Command2->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 // The close box discards the window as "Mégsem" does.

@@ -11,6 +11,8 @@
 #include <array>
 
 // The options window: the picture sets, the help text and the about page.
+// Enter is OK and Escape is "Mégsem", unless a button or a thumbnail with
+// the focus takes the key itself.
 class options : public QWidget {
     Q_OBJECT
 
@@ -38,9 +40,12 @@ public:
     void SSTab1_Click(int PreviousTab);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QFrame* addTabFrame(const QString& title);
     void Form_Load();
     void tabChanged(int current);
 

@@ -4,6 +4,7 @@
 #include "options/optionswindow.h"
 #include "records/recordforms.h"
 #include "tests/support/imagedifference.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/testgame.h"
 #include "ui/options.h"
 
@@ -16,7 +17,7 @@
 namespace {
 
 const QString Prompt = QStringLiteral("Kattints valamelyik képre!");
-const QString Contact = QStringLiteral("Kapcsolat: ") + QString::fromLatin1(OptionsWindow::ContactAddress);
+const QString Contact = QStringLiteral("Kapcsolat: ") + OptionsWindow::ContactAddress();
 
 const QString HelpText
     = QStringLiteral("A játék kétféleképpen is irányítható: \n\r\n\r"
@@ -103,19 +104,26 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("0, top left") << 0 << QRect(24, 24, 82, 82);
-        QTest::newRow("2, top right") << 2 << QRect(240, 24, 82, 82);
-        QTest::newRow("3, bottom left") << 3 << QRect(24, 120, 82, 82);
-        QTest::newRow("4, bottom middle") << 4 << QRect(132, 120, 82, 82);
+        QTest::addColumn<QPoint>("inWindow");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("0, top left") << 0 << QRect(24, 24, 82, 82) << QPoint(40, 56) << "Standard";
+        QTest::newRow("2, top right") << 2 << QRect(240, 24, 82, 82) << QPoint(256, 56) << "Lion King";
+        QTest::newRow("3, bottom left") << 3 << QRect(24, 120, 82, 82) << QPoint(40, 152) << "Taj Mahal";
+        QTest::newRow("4, bottom middle") << 4 << QRect(132, 120, 82, 82) << QPoint(148, 152) << "Orsinda";
     }
 
     void thumbnailsStandInTwoRowsOfThree()
     {
         QFETCH(int, index);
         QFETCH(QRect, geometry);
+        QFETCH(QPoint, inWindow);
+        QFETCH(QString, title);
         options& window = open();
+        selectTab(window, OptionsWindow::PictureTab);
         QCOMPARE(window.Picture3[index]->parentWidget(), window.Frame1);
         QCOMPARE(window.Picture3[index]->geometry(), geometry);
+        QCOMPARE(window.Picture3[index]->mapTo(&window, QPoint(0, 0)), inWindow);
+        QCOMPARE(window.Picture3[index]->accessibleName(), title);
         QCOMPARE(window.Picture3[index]->Picture().size(), QSize(82, 82));
     }
 
@@ -214,6 +222,55 @@ private slots:
         QCOMPARE(window->SSTab1->currentIndex(), tab);
         QCOMPARE(window->Label1->text(), status);
         QCOMPARE(window->Label6->text(), HelpText);
+    }
+
+    // From the about page: the arrows on the tab bar, Tab into the pictures,
+    // the arrows among them, then the keys that choose and confirm.
+    void keyboardChoosesAndConfirms_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("Space on 4, Enter on OK")
+            << QStringList{"<Left>", "<Left>", "<Tab>", "<Right>", "<Down>", "<Space>", "<Tab>", "<Tab>", "<Enter>"}
+            << "Orsinda"
+            << "z";
+        QTest::newRow("Enter on 3, Space on OK")
+            << QStringList{"<Left>", "<Left>", "<Tab>", "<Down>", "<Enter>", "<Tab>", "<Tab>", "<Tab>", "<Space>"}
+            << "Taj Mahal"
+            << "m";
+        QTest::newRow("arrows stop at the edges") << QStringList{"<Left>", "<Left>", "<Tab>", "<Up>", "<Left>",
+            "<Right>", "<Right>", "<Right>", "<Space>", "<Tab>", "<Tab>", "<Tab>", "<Tab>", "<Enter>"}
+                                                  << "Lion King"
+                                                  << "l";
+        QTest::newRow("Escape after a choice")
+            << QStringList{"<Left>", "<Left>", "<Tab>", "<Right>", "<Space>", "<Escape>"} << ""
+            << "";
+    }
+
+    void keyboardChoosesAndConfirms()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, status);
+        QFETCH(QString, copied);
+        QFile piece(game->FilePath(QStringLiteral("1.jpg")));
+        QVERIFY(piece.open(QIODevice::ReadOnly));
+        const QByteArray before = piece.readAll();
+        piece.close();
+        options& window = open();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        PressKeys(steps);
+
+        // OK keeps the window hidden with its status line; Escape unloads it.
+        QCOMPARE(Forms::options.IsLoaded(), !copied.isEmpty());
+        if (Forms::options.IsLoaded()) {
+            QVERIFY(window.isHidden());
+            QCOMPARE(window.Label1->text(), status);
+        }
+        QVERIFY(piece.open(QIODevice::ReadOnly));
+        QFile set(game->FilePath(copied + QStringLiteral("1.jpg")));
+        QVERIFY(copied.isEmpty() || set.open(QIODevice::ReadOnly));
+        QCOMPARE(piece.readAll(), copied.isEmpty() ? before : set.readAll());
     }
 
     void helpTextBreaksWithLfCr()

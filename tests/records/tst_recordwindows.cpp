@@ -3,6 +3,7 @@
 #include "records/recordentry.h"
 #include "records/recordfile.h"
 #include "records/recordforms.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/testgame.h"
 #include "ui/high.h"
 #include "ui/hightab.h"
@@ -10,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTest>
 
 #include <memory>
@@ -69,6 +72,86 @@ private slots:
         QCOMPARE(list.Label1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
         QCOMPARE(list.Command2->text(), QStringLiteral("Törlés"));
         QVERIFY(list.isHidden());
+    }
+
+    // A player's keys through one or two records. "<solve N>" lets the clock
+    // run N seconds and solves the board with the left arrow; everything
+    // else goes, key by key, to whatever has the focus.
+    void keyboardThroughRecords_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("times");
+        QTest::addColumn<QString>("active");
+        QTest::newRow("ninth letter, then more and Enter")
+            << QStringList{"<solve 12>", "abcdefghijk l", "<Space>", "<Enter>"} << QStringList{"abcdefghi"}
+            << QStringList{"00 : 12"} << "hightab";
+        QTest::newRow("Escape stores nothing, Space deals anew")
+            << QStringList{"<solve 12>", "Bea", "<Escape>", "<Space>"} << QStringList{} << QStringList{} << "board";
+        QTest::newRow("second record of a run")
+            << QStringList{"<solve 12>", "Bea", "<Enter>", "<Enter>", "<Space>", "<solve 20>", "Cili", "<Enter>"}
+            << QStringList{"Bea", "BeaCili"} << QStringList{"00 : 12", "00 : 20"} << "hightab";
+        QTest::newRow("Space in the list, Escape, Space")
+            << QStringList{"<solve 12>", "Ödön", "<Enter>", "<Space>", "<Escape>", "<Space>"} << QStringList{"Ödön"}
+            << QStringList{"00 : 12"} << "board";
+    }
+
+    void keyboardThroughRecords()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, times);
+        QFETCH(QString, active);
+        board& window = game->Board();
+        // Only the test's own ticks move the clock, however long a step takes.
+        const QSignalBlocker realTicks(window.Timer1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Forms::high().Text1->clear();
+        for (const QString& step : steps) {
+            if (step.startsWith(QLatin1String("<solve "))) {
+                for (int t = step.mid(7).chopped(1).toInt(); t > 0; --t)
+                    window.Timer1_Timer();
+                ShowLayout(OneMoveFromSolved);
+                PressKeys({"<Left>"});
+            } else {
+                PressKeys({step});
+            }
+            QVERIFY(!QTest::currentTestFailed());
+        }
+        QCOMPARE(ListRows(listWindow().List1), names);
+        QCOMPARE(ListRows(listWindow().List2), times);
+        QCOMPARE(ActiveWindowName(), active);
+        // A closed name box shows why typing stopped: its text is grey.
+        const QLineEdit* name = entryWindow().Text1;
+        if (!name->isEnabled())
+            QCOMPARE(name->palette().color(QPalette::Disabled, QPalette::Text), QColor(128, 128, 128));
+        QVERIFY(!game->ProgramEnded);
+        if (active == QLatin1String("board")) {
+            QVERIFY(window.Picture1[0]->isEnabled());
+            QCOMPARE(window.Label1->text(), QStringLiteral("00 : 00"));
+        }
+    }
+
+    // Ten of the longest times stand whole, without scroll bars.
+    void tenRowsFitWithoutScrollBars()
+    {
+        game->Board();
+        hightab& list = listWindow();
+        for (int i = 0; i < 10; ++i) {
+            list.List1->addItem(QStringLiteral("Ödön"));
+            list.List2->addItem(QStringLiteral("999 : 59"));
+        }
+        list.show();
+        for (QListWidget* box : {list.List1, list.List2}) {
+            QVERIFY(!box->horizontalScrollBar()->isVisible());
+            QVERIFY(!box->verticalScrollBar()->isVisible());
+            for (int i = 0; i < box->count(); ++i) {
+                const QRect row = box->visualItemRect(box->item(i));
+                QVERIFY2(box->viewport()->rect().contains(row), qPrintable(QStringLiteral("row %1").arg(i)));
+                QVERIFY(box->fontMetrics().horizontalAdvance(box->item(i)->text()) < row.width());
+            }
+        }
     }
 
     void recordCheckWalksTheStoredTimes_data()

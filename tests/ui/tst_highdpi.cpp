@@ -1,12 +1,16 @@
-// Runs with QT_SCALE_FACTOR=2: every window doubles in pixels, keeps its
-// layout, and its texts still fit their controls.
+// Runs with QT_SCALE_FACTOR=2 on a desktop with a large default font and a
+// dark palette: every window doubles in pixels, keeps its size and layout,
+// stays light, and its texts still fit their controls.
 #include "game/boardcontrols.h"
 #include "options/optionsform.h"
+#include "options/optionswindow.h"
 #include "records/recordforms.h"
 #include "tests/support/testgame.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTest>
 
 #include <functional>
@@ -16,6 +20,15 @@ class TestHighDpi : public QObject {
     Q_OBJECT
 
 private slots:
+    // The desktop's settings, in place before the game starts.
+    void initTestCase()
+    {
+        QApplication::setFont(QFont(QStringLiteral("Liberation Serif"), 20));
+        QPalette dark(QColor(45, 45, 45));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+    }
+
     void init() { game = std::make_unique<TestGame>(5); }
     void cleanup()
     {
@@ -46,6 +59,13 @@ private slots:
         };
         QWidget* form = load[window]();
         form->show();
+        // The about page's status line shows the contact address.
+        if (auto* tabs = form->findChild<QTabWidget*>()) {
+            tabs->setCurrentIndex(OptionsWindow::HelpTab);
+            tabs->setCurrentIndex(OptionsWindow::AboutTab);
+            QVERIFY(Forms::options().Label1->text().contains(OptionsWindow::ContactAddress()));
+        }
+        QVERIFY(form->palette().color(QPalette::Window).lightness() > 200);
 
         QCOMPARE(form->devicePixelRatio(), 2.0);
         QCOMPARE(form->size(), clientSize);
@@ -65,6 +85,15 @@ private slots:
             if (!text.isEmpty() && !text.contains(QLatin1Char('\n')))
                 QVERIFY2(child->fontMetrics().horizontalAdvance(text) <= child->width(),
                     qPrintable(name + " does not fit \"" + text + "\""));
+        }
+        // The help text's last line with words stands inside its label; the
+        // closing empty lines may fall below it.
+        if (window == 1) {
+            QLabel* help = Forms::options().Label6;
+            const QString visible = OptionsWindow::ScreenText(help->text()).trimmed();
+            const QRect needed = help->fontMetrics().boundingRect(
+                help->contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, visible);
+            QVERIFY2(needed.height() <= help->contentsRect().height(), qPrintable(QString::number(needed.height())));
         }
     }
 
