@@ -53,8 +53,9 @@ protected:
     }
 };
 
-// The smiling face appears only when the picture is whole: it takes the
-// focus, so that a reader says it with the time and the moves.
+// The smiling face appears only when the picture is whole. The keyboard is
+// then on "Újra", so the end is said with it: the face gets its name, the
+// button the end as its description, and the reader hears both at once.
 class CompletionAnnouncer : public QObject {
 public:
     CompletionAnnouncer(board* window)
@@ -67,11 +68,17 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::ShowToParent) {
-            QWidget* face = window_->Picture2;
-            face->setAccessibleName(CompletionText(window_->Label1->text(), Module1::MoveCount));
-            face->setFocus();
-            QAccessibleEvent alert(face, QAccessible::Alert);
+            const QString end = CompletionText(window_->Label1->text(), Module1::MoveCount);
+            window_->Picture2->setAccessibleName(end);
+            window_->Command2->setAccessibleDescription(end);
+            QAccessibleEvent alert(window_->Picture2, QAccessible::Alert);
             QAccessible::updateAccessibility(&alert);
+            if (window_->Command2->hasFocus()) {
+                QAccessibleEvent focus(window_->Command2, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            }
+        } else if (event->type() == QEvent::HideToParent) {
+            window_->Command2->setAccessibleDescription(QString());
         }
         return false;
     }

@@ -25,7 +25,7 @@ STEPS = [
     # arrow's move, with no word in between.
     (LEFT, set()),
     (UP, {("focus", "3. sor, 4. oszlop: 12. darab"), ("title", "   2. lépés"),
-          ("focus", "Kész: a kép kirakva, idő 00 : 00, 2 lépés")}),
+          ("focus", "Újra: Kész: a kép kirakva, idő 00 : 00, 2 lépés")}),
     (None, {("focus", "Név")}),
 ]
 
@@ -54,7 +54,9 @@ class Listener:
         except GLib.Error:
             return
         if event.type.startswith("object:state-changed:focused"):
-            said = ("focus", name)
+            # A reader says the description after the name when it adds something.
+            description = source.get_description()
+            said = ("focus", name if description in ("", name) else name + ": " + description)
         elif role == Atspi.Role.FRAME:
             said = ("title", name)
         else:

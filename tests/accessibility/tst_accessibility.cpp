@@ -13,6 +13,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <memory>
 
@@ -31,12 +34,43 @@ constexpr std::array<int, 16> BlankAtEleven{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 1
 
 using Layout = std::array<int, 16>;
 
+// What the game told a screen reader since the last clear: event and object.
+QList<QPair<QAccessible::Event, QObject*>>& heard()
+{
+    static QList<QPair<QAccessible::Event, QObject*>> events;
+    return events;
+}
+
+void listen(QAccessibleEvent* event)
+{
+    heard().append({event->type(), event->object()});
+}
+
+bool wasHeard(QAccessible::Event type, QObject* object)
+{
+    return heard().contains({type, object});
+}
+
+bool anyHeard(QAccessible::Event type)
+{
+    return std::any_of(heard().cbegin(), heard().cend(), [type](const auto& event) { return event.first == type; });
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
     Q_OBJECT
 
 private slots:
+    // Events reach the handler only while the platform counts a reader as present.
+    void initTestCase()
+    {
+        QAccessible::installUpdateHandler(listen);
+        QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(accessibility);
+        accessibility->setActive(true);
+    }
+
     void init() { game = std::make_unique<TestGame>(5); }
 
     void cleanup()
@@ -81,6 +115,7 @@ private slots:
         game->SetBoard(layout);
         window.setWindowTitle(QStringLiteral("   0. lépés"));
         QWidget* before = QApplication::focusWidget();
+        heard().clear();
 
         if (input.startsWith(QLatin1String("click ")))
             QTest::mouseClick(window.Picture1[input.mid(6).toInt()], Qt::LeftButton);
@@ -91,10 +126,15 @@ private slots:
                                                    : Qt::Key_Left);
 
         // A reader speaks what has the focus and the window's name.
-        if (focused.isEmpty())
+        if (focused.isEmpty()) {
             QCOMPARE(QApplication::focusWidget(), before);
-        else
+            QVERIFY(!anyHeard(QAccessible::Focus));
+            QVERIFY(!anyHeard(QAccessible::NameChanged));
+        } else {
             QCOMPARE(element(QApplication::focusWidget())->text(QAccessible::Name), focused);
+            QVERIFY(wasHeard(QAccessible::Focus, QApplication::focusWidget()));
+            QVERIFY(wasHeard(QAccessible::NameChanged, &window));
+        }
         QCOMPARE(element(&window)->text(QAccessible::Name), title.isEmpty() ? QStringLiteral("   0. lépés") : title);
     }
 
@@ -118,6 +158,7 @@ private slots:
         for (int slot = 0; slot < 10 && !record; ++slot)
             Module1::RecordSeconds[slot] = 1;
         game->SetBoard(OneMoveFromSolved);
+        heard().clear();
 
         if (input == QLatin1String("Left"))
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
@@ -126,8 +167,12 @@ private slots:
 
         const QString end = QStringLiteral("Kész: a kép kirakva, idő 00 : 07, 1 lépés");
         QCOMPARE(element(window.Picture2)->text(QAccessible::Name), end);
+        QVERIFY(wasHeard(QAccessible::Alert, window.Picture2));
+        // "Újra" holds the keyboard after the end and says it.
+        QCOMPARE(element(window.Command2)->text(QAccessible::Description), end);
+        QVERIFY(wasHeard(QAccessible::Focus, window.Command2));
         if (!record)
-            QCOMPARE(QApplication::focusWidget(), window.Picture2);
+            QCOMPARE(QApplication::focusWidget(), window.Command2);
         QCOMPARE(Forms::high.IsLoaded() && Forms::high.Window()->isVisible(), record);
     }
 
