@@ -91,10 +91,16 @@ void high::Command2_Click()
 }
 
 // Every record starts with the keyboard in the name box, or in the time box
-// while the name box is closed.
+// while the name box is closed. The name stands selected, so the first letter
+// replaces "Névtelen" or the last record's name instead of trailing it.
 void high::showEvent(QShowEvent* event)
 {
-    (Text1->isEnabled() ? Text1 : Text2)->setFocus();
+    if (Text1->isEnabled()) {
+        Text1->setFocus();
+        Text1->selectAll();
+    } else {
+        Text2->setFocus();
+    }
     QWidget::showEvent(event);
 }
 

@@ -90,7 +90,7 @@ private slots:
             << QStringList{"<solve 12>", "Bea", "<Escape>", "<Space>"} << QStringList{} << QStringList{} << "board";
         QTest::newRow("second record of a run")
             << QStringList{"<solve 12>", "Bea", "<Enter>", "<Enter>", "<Space>", "<solve 20>", "Cili", "<Enter>"}
-            << QStringList{"Bea", "BeaCili"} << QStringList{"00 : 12", "00 : 20"} << "hightab";
+            << QStringList{"Bea", "Cili"} << QStringList{"00 : 12", "00 : 20"} << "hightab";
         QTest::newRow("Space in the list, Escape, Space")
             << QStringList{"<solve 12>", "Ödön", "<Enter>", "<Space>", "<Escape>", "<Space>"} << QStringList{"Ödön"}
             << QStringList{"00 : 12"} << "board";
@@ -107,7 +107,6 @@ private slots:
         const QSignalBlocker realTicks(window.Timer1);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Forms::high().Text1->clear();
         for (const QString& step : steps) {
             if (step.startsWith(QLatin1String("<solve "))) {
                 for (int t = step.mid(7).chopped(1).toInt(); t > 0; --t)
