@@ -82,7 +82,7 @@ private slots:
         }
         const QStringList filesBefore = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-        const platform::CopyFailure failure = platform::CopyFilesOver(copies);
+        const platform::CopyFailure failure = platform::CopyFilesOver(copies, dir.filePath(QStringLiteral("journal")));
 
         QCOMPARE(int(failure.Error), error);
         QCOMPARE(failure.File, named);
@@ -102,7 +102,7 @@ private slots:
         const QByteArray shortBytes = someBytes(10);
         writeFile(copies[1].Source, shortBytes);
         writeFile(copies[1].Target, someBytes(5000));
-        QCOMPARE(int(platform::CopyFilesOver(copies).Error), int(platform::CopyFailure::None));
+        QCOMPARE(int(platform::CopyFilesOver(copies, dir.filePath(QStringLiteral("journal"))).Error), int(platform::CopyFailure::None));
         QVERIFY(QFile::exists(copies[0].Target));
         QCOMPARE(readFile(copies[0].Target), QByteArray());
         QCOMPARE(readFile(copies[1].Target), shortBytes);
