@@ -36,10 +36,8 @@ FileRead ReadRegularFile(const QString& path, qint64 limit, QByteArray& bytes)
     const QByteArray name = QFile::encodeName(path);
     // O_NONBLOCK: a FIFO without a writer must not hold the game up.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        struct stat link = {};
-        return ::lstat(name.constData(), &link) != 0 && errno == ENOENT ? FileRead::Missing : FileRead::Unreadable;
-    }
+    if (fd < 0)
+        return errno == ENOENT ? FileRead::Missing : FileRead::Unreadable; // a dangling link is missing too
     struct stat info = {};
     FileRead result = FileRead::Unreadable;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
