@@ -11,7 +11,7 @@ namespace platform {
 
 namespace {
 
-constexpr qint64 CopyLimit = 16 * 1024 * 1024;
+constexpr qint64 CopyLimit = qint64{16} * 1024 * 1024;
 
 // What the journal says of the copy, in its first line.
 const QByteArray Prepare = "prepare"; // temporaries being written; targets untouched

@@ -6,7 +6,7 @@
 namespace platform {
 
 // The largest picture file read, and the most pixels a picture may claim.
-constexpr qint64 PictureFileLimit = 4 * 1024 * 1024;
+constexpr qint64 PictureFileLimit = qint64{4} * 1024 * 1024;
 constexpr int PictureSideLimit = 1024;
 
 // Decodes a regular picture file; the file's ending names its format. A file

@@ -20,9 +20,9 @@ namespace {
 std::filesystem::path nativePath(const QString& path)
 {
 #ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
+    return {path.toStdWString()};
 #else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return {QFile::encodeName(path).toStdString()};
 #endif
 }
 

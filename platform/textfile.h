@@ -9,7 +9,7 @@
 namespace platform {
 
 // The most of a text file that is read: far more than the game ever writes.
-constexpr qint64 TextFileLimit = 1024 * 1024;
+constexpr qint64 TextFileLimit = qint64{1024} * 1024;
 
 // The lines of a text file, without their ends, read up to TextFileLimit.
 // CR LF, LF alone and CR alone all end a line, and the last line needs no

@@ -153,11 +153,14 @@ int Start(const QString& folder, bool leave)
     PictureSetChoice::FinishInterruptedChoice();
     claim.OnWake([] { say(QStringLiteral("woken")); });
     Forms::board().Form->show();
-    QTimer::singleShot(0, [leave] {
+    QTimer started;
+    started.setSingleShot(true);
+    QObject::connect(&started, &QTimer::timeout, [leave] {
         say(QStringLiteral("started"));
         if (leave)
             static_cast<board*>(Forms::board().Form)->Command1_Click();
     });
+    started.start(0);
     return QApplication::exec();
 }
 

@@ -80,7 +80,7 @@ QString waitForLine(QProcess& child, const QString& prefix)
 {
     for (;;) {
         while (child.canReadLine()) {
-            const QString line = QString::fromUtf8(child.readLine()).trimmed();
+            QString line = QString::fromUtf8(child.readLine()).trimmed();
             if (line.startsWith(prefix))
                 return line;
         }
@@ -213,14 +213,22 @@ private slots:
     {
         QTest::addColumn<QString>("attack");
         QTest::addColumn<QString>("waitFor");
-        QTest::newRow("missing picture, start-up message open") << "missing picture" << "message: ";
-        QTest::newRow("full disk, exit message open") << "full disk" << "message: ";
-        QTest::newRow("FIFO as scores.txt") << "fifo" << "message: ";
-        QTest::newRow("scores.txt links to /dev/zero") << "zero" << "message: ";
-        QTest::newRow("unreadable scores.txt") << "unreadable" << "message: ";
-        QTest::newRow("scores.txt links outside") << "link" << "started";
-        QTest::newRow("scores.txt is a dangling link") << "dangling" << "started";
-        QTest::newRow("decompression bomb") << "bomb" << "message: ";
+        QTest::newRow("missing picture, start-up message open") << "missing picture"
+                                                                << "message: ";
+        QTest::newRow("full disk, exit message open") << "full disk"
+                                                      << "message: ";
+        QTest::newRow("FIFO as scores.txt") << "fifo"
+                                            << "message: ";
+        QTest::newRow("scores.txt links to /dev/zero") << "zero"
+                                                       << "message: ";
+        QTest::newRow("unreadable scores.txt") << "unreadable"
+                                               << "message: ";
+        QTest::newRow("scores.txt links outside") << "link"
+                                                  << "started";
+        QTest::newRow("scores.txt is a dangling link") << "dangling"
+                                                       << "started";
+        QTest::newRow("decompression bomb") << "bomb"
+                                            << "message: ";
     }
 
     void signalEndsTheGameAndKeepsTheFiles()

@@ -90,7 +90,8 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("%1.jpg").arg(which)));
             oldBytes[which].clear();
         }
-        const QStringList filesBefore = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        const QStringList filesBefore
+            = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 
         const platform::CopyFailure failure = platform::CopyFilesOver(copies, dir.filePath(QStringLiteral("journal")));
 
@@ -116,7 +117,8 @@ private slots:
         const QByteArray shortBytes = someBytes(10);
         writeFile(copies[1].Source, shortBytes);
         writeFile(copies[1].Target, someBytes(5000));
-        QCOMPARE(int(platform::CopyFilesOver(copies, dir.filePath(QStringLiteral("journal"))).Error), int(platform::CopyFailure::None));
+        QCOMPARE(int(platform::CopyFilesOver(copies, dir.filePath(QStringLiteral("journal"))).Error),
+            int(platform::CopyFailure::None));
         QVERIFY(QFile::exists(copies[0].Target));
         QCOMPARE(readFile(copies[0].Target), QByteArray());
         QCOMPARE(readFile(copies[1].Target), shortBytes);
