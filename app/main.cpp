@@ -1,7 +1,10 @@
 #include "game/boardcontrols.h"
+#include "options/picturesets.h"
 #include "platform/appfolder.h"
+#include "platform/folderclaim.h"
 #include "platform/qtcatalogue.h"
 #include "platform/termination.h"
+#include "records/recordfile.h"
 #include "ui/forms.h"
 
 #include <QApplication>
@@ -16,15 +19,30 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(DEZUDOR_APP_ID));
     platform::LoadQtCatalogue();
     platform::SetUpAppFolder();
-    // Asked to end by the system, the game leaves as through its close box,
-    // saving the record list.
-    platform::EndOnTerminationSignal([] {
-        if (QWidget* board = Forms::board.Window())
-            board->close();
-    });
+    // A second start in the same folder brings the running game forward.
+    platform::FolderClaim claim(platform::AppFolder());
+    if (claim.HeldElsewhere())
+        return 0;
+    // Asked to end by the system, or losing the display, the game saves the
+    // record list first.
+    const auto saveAndRelease = [&claim] {
+        Module1::SaveRecordsAtEnd();
+        claim.Release();
+    };
+    platform::EndOnTerminationSignal(saveAndRelease);
+    platform::SaveOnUnexpectedExit(saveAndRelease);
     ui::RegisterForms();
+    PictureSetChoice::FinishInterruptedChoice();
+    claim.OnWake([] {
+        if (QWidget* board = Forms::board.Window()) {
+            board->showNormal();
+            board->raise();
+            board->activateWindow();
+        }
+    });
     Forms::board().Form->show();
     const int status = QApplication::exec();
+    platform::ExpectExit();
     // The windows, hidden ones included, go before the program does.
     ui::UnloadForms();
     return status;

@@ -4,6 +4,8 @@
 #include "game/boardmodel.h"
 #include "platform/errorreport.h"
 
+#include <QSet>
+
 namespace Module1 {
 
 namespace {
@@ -32,10 +34,19 @@ void LoadTilePicture(int box, const QString& path, QStringList& unreadable)
 
 void ReportUnreadablePictures(const QStringList& unreadable)
 {
-    if (unreadable.isEmpty())
+    // A missing file stays missing: told once, the player needs no message
+    // at every move that shows it again.
+    static QSet<QString> reported;
+    QStringList fresh;
+    for (const QString& path : unreadable)
+        if (!reported.contains(path)) {
+            reported.insert(path);
+            fresh.append(path);
+        }
+    if (fresh.isEmpty())
         return;
-    const QString files = unreadable.join(QLatin1Char('\n'));
-    if (unreadable.size() == 1)
+    const QString files = fresh.join(QLatin1Char('\n'));
+    if (fresh.size() == 1)
         platform::ReportError(QStringLiteral("Ez a képfájl hiányzik vagy sérült:\n%1\n\n"
                                              "A helyén üres négyzet látszik, a játék folytatható.")
                                   .arg(files));

@@ -9,7 +9,8 @@ namespace Module1 {
 // the box empty and is added to `unreadable`.
 void LoadTilePicture(int box, const QString& path, QStringList& unreadable);
 
-// One message for all the files that could not be shown; nothing when none.
+// One message for the files that could not be shown and were not reported
+// before in this run; nothing when there are none.
 void ReportUnreadablePictures(const QStringList& unreadable);
 
 } // namespace Module1

@@ -5,10 +5,10 @@
 #include "platform/appfolder.h"
 #include "platform/errorreport.h"
 #include "platform/filecopy.h"
+#include "platform/picturefile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace Module1 {
 QString PictureSetPrefix;
@@ -43,13 +43,27 @@ bool checkSetFile(const QString& path)
         platform::ReportError(QStringLiteral("Hiányzik a képcsomag egyik fájlja:\n%1\n\n%2").arg(path, NotChanged));
         return false;
     }
-    QImageReader reader(path);
-    if (reader.read().isNull()) {
+    if (platform::ReadPictureFile(path).isNull()) {
         platform::ReportError(
             QStringLiteral("A képcsomag egyik fájlja sérült, nem olvasható:\n%1\n\n%2").arg(path, NotChanged));
         return false;
     }
     return true;
+}
+
+// Where a copy notes its progress, so that a copy cut off by a kill is
+// finished or taken back at the next start.
+QString journalPath()
+{
+    return platform::AppFilePath(QStringLiteral(".dezudor-copy"));
+}
+
+void reportMixed(const QString& file)
+{
+    platform::ReportError(QStringLiteral("Ez a fájl nem írható felül:\n%1\n\n"
+                                         "A kép darabjai két képcsomagból valók. A játék következő "
+                                         "indításakor a csere befejeződik, ha a fájl már írható.")
+                              .arg(file));
 }
 
 bool copyPendingSet()
@@ -61,11 +75,13 @@ bool copyPendingSet()
             return false;
         copies.append({Module1::PictureSetSource, platform::AppFilePath(pieceName(n))});
     }
-    const platform::CopyFailure failure = platform::CopyFilesOver(copies);
+    const platform::CopyFailure failure = platform::CopyFilesOver(copies, journalPath());
     if (failure.Error == platform::CopyFailure::None)
         return true;
     const QString file = QDir::toNativeSeparators(failure.File);
-    if (failure.Error == platform::CopyFailure::Unreadable)
+    if (failure.Error == platform::CopyFailure::Mixed)
+        reportMixed(file);
+    else if (failure.Error == platform::CopyFailure::Unreadable)
         platform::ReportError(
             QStringLiteral("A képcsomag egyik fájlja nem olvasható:\n%1\n\n%2").arg(file, NotChanged));
     else
@@ -96,6 +112,13 @@ void Confirm()
 void Cancel()
 {
     Forms::options.Unload();
+}
+
+void FinishInterruptedChoice()
+{
+    const platform::CopyFailure failure = platform::FinishInterruptedCopy(journalPath());
+    if (failure.Error != platform::CopyFailure::None)
+        reportMixed(QDir::toNativeSeparators(failure.File));
 }
 
 } // namespace PictureSetChoice

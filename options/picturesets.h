@@ -39,4 +39,8 @@ void Confirm();
 // Closes the window; the pending choice stays.
 void Cancel();
 
+// At start-up, before the first deal: a copy of a set cut off by a kill is
+// finished or taken back, so that the board shows one whole set.
+void FinishInterruptedChoice();
+
 } // namespace PictureSetChoice

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace platform {
 
 namespace {
@@ -16,11 +18,23 @@ std::function<void(const QString&)>& reporter()
     static std::function<void(const QString&)> report = showMessageBox;
     return report;
 }
+
+bool toStandardError = false;
 } // namespace
 
 void ReportError(const QString& text)
 {
-    reporter()(text);
+    if (!toStandardError) {
+        reporter()(text);
+        return;
+    }
+    std::fprintf(stderr, "dezudor: %s\n", qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    std::fflush(stderr);
+}
+
+void ReportErrorsToStandardError()
+{
+    toStandardError = true;
 }
 
 void SetErrorReporter(std::function<void(const QString&)> report)

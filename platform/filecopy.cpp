@@ -1,53 +1,147 @@
 #include "platform/filecopy.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "platform/regularfile.h"
+#include "platform/textfile.h"
 
-#include <memory>
-#include <vector>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace platform {
 
 namespace {
 
-// QSaveFile keeps its data in a temporary file until commit() renames it over
-// the target; without commit() the temporary file is removed.
-std::unique_ptr<QSaveFile> stage(const FileCopy& copy, CopyFailure& failure)
+constexpr qint64 CopyLimit = qint64{16} * 1024 * 1024;
+
+// What the journal says of the copy, in its first line.
+const QByteArray Prepare = "prepare"; // temporaries being written; targets untouched
+const QByteArray Forward = "forward"; // decided: rename the new files over the targets
+const QByteArray Back = "back";       // given up: put the saved old files back
+
+struct Entry {
+    QString Target;
+    bool HadOld = false;
+    QString New() const { return Target + QStringLiteral(".new"); }
+    QString Old() const { return Target + QStringLiteral(".old"); }
+};
+
+// A fresh file, never one reached through a link of that name.
+bool writeNewFile(const QString& path, const QByteArray& bytes)
 {
-    QFile source(copy.Source);
-    if (!source.open(QIODevice::ReadOnly)) {
-        failure = {CopyFailure::Unreadable, copy.Source};
-        return nullptr;
+    QFile::remove(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    const bool whole = file.write(bytes) == bytes.size() && file.flush() && file.size() == bytes.size();
+    file.close();
+    if (!whole)
+        QFile::remove(path);
+    return whole;
+}
+
+bool writeJournal(const QString& journal, const QByteArray& state, const QList<Entry>& entries)
+{
+    QList<QByteArray> lines{state};
+    for (const Entry& entry : entries)
+        lines.append((entry.HadOld ? "1\t" : "0\t") + QFile::encodeName(QFileInfo(entry.Target).fileName()));
+    return WriteLines(journal, lines, nullptr);
+}
+
+void removeTemporaries(const QList<Entry>& entries)
+{
+    for (const Entry& entry : entries) {
+        QFile::remove(entry.New());
+        QFile::remove(entry.Old());
     }
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError) {
-        failure = {CopyFailure::Unreadable, copy.Source};
-        return nullptr;
+}
+
+// Puts the old files back; a target that had none and took its new file
+// goes again.
+bool undo(const QList<Entry>& entries)
+{
+    bool whole = true;
+    for (const Entry& entry : entries) {
+        if (entry.HadOld) {
+            if (QFileInfo::exists(entry.Old()) && !RenameOver(entry.Old(), entry.Target))
+                whole = false;
+        } else if (!QFileInfo::exists(entry.New()) && QFileInfo(entry.Target).isFile()) {
+            whole = QFile::remove(entry.Target) && whole;
+        }
     }
-    auto target = std::make_unique<QSaveFile>(copy.Target);
-    if (!target->open(QIODevice::WriteOnly) || target->write(bytes) != bytes.size() || !target->flush()) {
-        target->cancelWriting();
-        failure = {CopyFailure::Unwritable, copy.Target};
-        return nullptr;
-    }
-    return target;
+    return whole;
+}
+
+bool redo(const QList<Entry>& entries, QString& failed)
+{
+    for (const Entry& entry : entries)
+        if (QFileInfo::exists(entry.New()) && !RenameOver(entry.New(), entry.Target)) {
+            failed = entry.Target;
+            return false;
+        }
+    return true;
+}
+
+CopyFailure finish(const QString& journal, const QList<Entry>& entries, CopyFailure result)
+{
+    removeTemporaries(entries);
+    QFile::remove(journal);
+    return result;
 }
 
 } // namespace
 
-CopyFailure CopyFilesOver(const QList<FileCopy>& copies)
+CopyFailure CopyFilesOver(const QList<FileCopy>& copies, const QString& journal)
 {
-    CopyFailure failure;
-    std::vector<std::unique_ptr<QSaveFile>> staged;
-    for (const FileCopy& copy : copies) {
-        staged.push_back(stage(copy, failure));
-        if (failure.Error != CopyFailure::None)
-            return failure; // the staged temporary files go with `staged`
+    QList<Entry> entries;
+    for (const FileCopy& copy : copies)
+        entries.append({copy.Target});
+    if (!writeJournal(journal, Prepare, entries))
+        return {CopyFailure::Unwritable, journal};
+
+    for (qsizetype i = 0; i < copies.size(); ++i) {
+        QByteArray bytes;
+        if (ReadRegularFile(copies[i].Source, CopyLimit, bytes) != FileRead::Read)
+            return finish(journal, entries, {CopyFailure::Unreadable, copies[i].Source});
+        if (!writeNewFile(entries[i].New(), bytes))
+            return finish(journal, entries, {CopyFailure::Unwritable, entries[i].Target});
+        // The old file is kept aside, so that a failed rename can be taken back.
+        if (ReadRegularFile(entries[i].Target, CopyLimit, bytes) == FileRead::Read) {
+            if (!writeNewFile(entries[i].Old(), bytes))
+                return finish(journal, entries, {CopyFailure::Unwritable, entries[i].Target});
+            entries[i].HadOld = true;
+        }
     }
-    for (const auto& target : staged)
-        if (!target->commit())
-            return {CopyFailure::Unwritable, target->fileName()};
-    return failure;
+
+    if (!writeJournal(journal, Forward, entries))
+        return finish(journal, entries, {CopyFailure::Unwritable, journal});
+    QString failed;
+    if (redo(entries, failed))
+        return finish(journal, entries, {});
+    if (writeJournal(journal, Back, entries) && undo(entries))
+        return finish(journal, entries, {CopyFailure::Unwritable, failed});
+    return {CopyFailure::Mixed, failed};
+}
+
+CopyFailure FinishInterruptedCopy(const QString& journal)
+{
+    QList<QByteArray> lines;
+    if (ReadLines(journal, lines) != FileRead::Read || lines.isEmpty())
+        return {};
+    QList<Entry> entries;
+    const QDir folder = QFileInfo(journal).dir();
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        // Only names inside the journal's own folder.
+        const QString name = QFile::decodeName(lines[i].mid(2));
+        if (!name.isEmpty() && QFileInfo(name).fileName() == name && !name.startsWith(QLatin1Char('.')))
+            entries.append({folder.filePath(name), lines[i].startsWith('1')});
+    }
+
+    QString failed;
+    if (lines.first() == Forward && !redo(entries, failed))
+        return {CopyFailure::Mixed, failed};
+    if (lines.first() == Back && !undo(entries))
+        return {CopyFailure::Mixed, journal};
+    return finish(journal, entries, {});
 }
 
 } // namespace platform

@@ -1,9 +1,8 @@
 #include "platform/picturebox.h"
 
 #include "platform/keycodes.h"
+#include "platform/picturefile.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,10 +17,7 @@ PictureBox::PictureBox(QWidget* parent, int index)
 
 bool PictureBox::LoadPicture(const QString& path)
 {
-    // The file's ending names its format: the reader then need not probe
-    // every decoder first, and still falls back to the content if wrong.
-    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
-    const QImage image = reader.read();
+    const QImage image = ReadPictureFile(path);
     SetPicture(QPixmap::fromImage(image));
     return !image.isNull();
 }

@@ -1,6 +1,12 @@
 #include "platform/termination.h"
 
+#include "platform/errorreport.h"
+
 #include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <QCoreApplication>
@@ -12,6 +18,36 @@
 #endif
 
 namespace platform {
+
+namespace {
+
+std::function<void()>& exitSave()
+{
+    static std::function<void()> save;
+    return save;
+}
+
+void saveOnExit()
+{
+    if (auto save = std::exchange(exitSave(), nullptr)) {
+        ReportErrorsToStandardError();
+        save();
+    }
+}
+
+} // namespace
+
+void SaveOnUnexpectedExit(std::function<void()> save)
+{
+    static const bool registered = std::atexit(saveOnExit) == 0;
+    if (registered)
+        exitSave() = std::move(save);
+}
+
+void ExpectExit()
+{
+    exitSave() = nullptr;
+}
 
 #ifdef Q_OS_UNIX
 
@@ -28,16 +64,21 @@ void onSignal(int)
 
 } // namespace
 
-void EndOnTerminationSignal(std::function<void()> end)
+void EndOnTerminationSignal(std::function<void()> save)
 {
     if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier, end = std::move(end)] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], &byte, 1);
-        notifier->setEnabled(false);
-        end();
+    // The end may come inside a modal message box, even one shown while a
+    // window is being built: unwinding through those handlers is no safe way
+    // out, so the program ends right here once the records are saved.
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [save = std::move(save)] {
+        ExpectExit();
+        ReportErrorsToStandardError();
+        save();
+        std::fflush(stdout);
+        std::fflush(stderr);
+        std::_Exit(0);
     });
 
     struct sigaction action = {};

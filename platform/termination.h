@@ -4,9 +4,15 @@
 
 namespace platform {
 
-// Runs `end` from the event loop when the system asks the program to end
-// (SIGTERM, SIGINT, SIGHUP on Unix), so that it can leave as the player's
-// exit does. Does nothing where there are no such signals.
-void EndOnTerminationSignal(std::function<void()> end);
+// When the system asks the program to end (SIGTERM, SIGINT, SIGHUP on Unix),
+// runs `save` from whatever event loop is turning, a message box's included,
+// and ends the program at once with status 0. From the signal on, failures
+// go to standard error. Does nothing where there are no such signals.
+void EndOnTerminationSignal(std::function<void()> save);
+
+// Between the two calls, an exit that bypasses the game's own end (the window
+// system's connection died, say) runs `save` first.
+void SaveOnUnexpectedExit(std::function<void()> save);
+void ExpectExit();
 
 } // namespace platform

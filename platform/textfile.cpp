@@ -1,17 +1,14 @@
 #include "platform/textfile.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace platform {
 
-QList<QByteArray> ReadLines(const QString& path)
+FileRead ReadLines(const QString& path, QList<QByteArray>& lines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray content = file.readAll();
-    QList<QByteArray> lines;
+    lines.clear();
+    QByteArray content;
+    const FileRead state = ReadRegularFile(path, TextFileLimit, content);
     qsizetype start = 0;
     for (qsizetype i = 0; i < content.size(); ++i) {
         const char c = content.at(i);
@@ -24,22 +21,30 @@ QList<QByteArray> ReadLines(const QString& path)
     }
     if (start < content.size())
         lines.append(content.mid(start));
-    return lines;
+    return state;
 }
 
 bool WriteLines(const QString& path, const QList<QByteArray>& lines, QString* error)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        for (const QByteArray& line : lines) {
-            file.write(line);
-            file.write("\r\n", 2);
-        }
-        if (file.commit())
-            return true;
+    QByteArray content;
+    for (const QByteArray& line : lines)
+        content += line + "\r\n";
+
+    if (!RemoveLink(path)) {
+        if (error)
+            *error = QStringLiteral("symbolic link");
+        return false;
     }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    // A full disk shows as a short write or a short file: then the temporary
+    // file is dropped and the old one stays byte for byte.
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
+        && file.size() == content.size() && file.commit())
+        return true;
     if (error)
-        *error = file.errorString();
+        *error = file.errorString().isEmpty() ? QStringLiteral("short write") : file.errorString();
+    file.cancelWriting();
     return false;
 }
 

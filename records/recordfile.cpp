@@ -17,6 +17,7 @@ qint16 LastRecord = -1;
 QString RecordLine;
 RecordText SwapText;
 bool RecordSaveFailureReported = false;
+bool RecordFileUnreadable = false;
 
 namespace {
 
@@ -41,7 +42,14 @@ void sortByTime()
 
 void LoadRecords()
 {
-    LoadRecordLines(platform::ReadLines(recordFilePath()));
+    QList<QByteArray> lines;
+    if (platform::ReadLines(recordFilePath(), lines) == platform::FileRead::Unreadable && !RecordFileUnreadable) {
+        RecordFileUnreadable = true;
+        platform::ReportError(QStringLiteral("A rekordlista nem olvasható:\n%1\n\n"
+                                             "A fájl érintetlen marad: ebben a játékban az új rekordok nem menthetők.")
+                                  .arg(QDir::toNativeSeparators(recordFilePath())));
+    }
+    LoadRecordLines(lines);
 }
 
 void LoadRecordLines(const QList<QByteArray>& lines)
@@ -88,6 +96,9 @@ QList<QByteArray> RecordFileLines()
 
 bool SaveRecords()
 {
+    // The player's records may still be in a file the game cannot read.
+    if (RecordFileUnreadable)
+        return false;
     QString error;
     if (platform::WriteLines(recordFilePath(), RecordFileLines(), &error)) {
         RecordSaveFailureReported = false;
@@ -100,6 +111,12 @@ bool SaveRecords()
                                   .arg(QDir::toNativeSeparators(recordFilePath()), error));
     RecordSaveFailureReported = true;
     return false;
+}
+
+void SaveRecordsAtEnd()
+{
+    if (Forms::hightab.IsLoaded())
+        SaveRecords();
 }
 
 } // namespace Module1

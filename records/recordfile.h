@@ -22,9 +22,11 @@ extern QString RecordLine;
 extern RecordText SwapText;
 
 extern bool RecordSaveFailureReported; // set by a failed save, cleared by the next good one
+extern bool RecordFileUnreadable;      // the file is there but could not be read: never overwritten
 
 // Reads the file, sorts it by time into the table and appends the best ten
-// to the record-list window's lists.
+// to the record-list window's lists. A file that is there but cannot be read
+// is reported once and is not saved over for the rest of the run.
 void LoadRecords();
 
 // As LoadRecords, from lines already in memory.
@@ -35,6 +37,11 @@ QList<QByteArray> RecordFileLines();
 
 // Writes the record-list window's lists to the file. A failure is reported
 // once until a save succeeds again; the lists stay as they are either way.
+// Refused without a word after an unreadable file.
 bool SaveRecords();
+
+// Saves at an end the player did not choose (a signal, a lost display), when
+// the lists were ever loaded.
+void SaveRecordsAtEnd();
 
 } // namespace Module1

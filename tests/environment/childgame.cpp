@@ -3,10 +3,13 @@
 #include "game/boardcontrols.h"
 #include "game/boardmodel.h"
 #include "game/moves.h"
+#include "options/picturesets.h"
 #include "platform/appfolder.h"
 #include "platform/endprogram.h"
 #include "platform/errorreport.h"
+#include "platform/folderclaim.h"
 #include "platform/random.h"
+#include "platform/termination.h"
 #include "records/recordfile.h"
 #include "records/recordforms.h"
 #include "tests/support/testgame.h"
@@ -15,6 +18,7 @@
 #include "ui/high.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -124,6 +128,51 @@ int SaveForever(const QString& folder)
         static bool first = true;
         if (std::exchange(first, false))
             say(QStringLiteral("saving"));
+    }
+}
+
+int Start(const QString& folder, bool leave)
+{
+    platform::SetAppFolder(folder);
+    platform::SeedRandom(3);
+    // The start-up of the game itself, with real message boxes nobody answers.
+    platform::FolderClaim claim(folder);
+    if (claim.HeldElsewhere()) {
+        say(QStringLiteral("gave way"));
+        return 0;
+    }
+    platform::SetErrorReporter([](const QString& text) {
+        say(QStringLiteral("message: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        QMessageBox::warning(nullptr, QStringLiteral("Dezudor játék"), text);
+    });
+    platform::EndOnTerminationSignal([&claim] {
+        Module1::SaveRecordsAtEnd();
+        claim.Release();
+    });
+    ui::RegisterForms();
+    PictureSetChoice::FinishInterruptedChoice();
+    claim.OnWake([] { say(QStringLiteral("woken")); });
+    Forms::board().Form->show();
+    QTimer started;
+    started.setSingleShot(true);
+    QObject::connect(&started, &QTimer::timeout, [leave] {
+        say(QStringLiteral("started"));
+        if (leave)
+            static_cast<board*>(Forms::board().Form)->Command1_Click();
+    });
+    started.start(0);
+    return QApplication::exec();
+}
+
+int ChooseForever(const QString& folder)
+{
+    startGame(folder);
+    for (int set = 0;; set = 1 - set) {
+        PictureSetChoice::ThumbnailClick(set);
+        PictureSetChoice::Confirm();
+        static bool first = true;
+        if (std::exchange(first, false))
+            say(QStringLiteral("copying"));
     }
 }
 

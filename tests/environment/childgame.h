@@ -15,6 +15,16 @@ int Play(const QString& folder);
 // "saving" once the first save is done.
 int SaveForever(const QString& folder);
 
+// Starts the game in `folder` as the program does and stays until a signal
+// ends it; prints "started" once the board is up ("gave way" when another
+// game holds the folder), "woken" when a later start gives way, and leaves
+// through the exit button at once when `leave`. Messages are real boxes.
+int Start(const QString& folder, bool leave);
+
+// Chooses the first and the second picture set in turn, for ever; prints
+// "copying" once the first copy is done.
+int ChooseForever(const QString& folder);
+
 // The two lists SaveForever alternates, as the file holds them.
 QByteArray SavedList(int which);
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +50,8 @@ private slots:
         QTest::newRow("last source missing") << "source" << 4 << int(platform::CopyFailure::Unreadable);
         QTest::newRow("middle target is a folder") << "target" << 2 << int(platform::CopyFailure::Unwritable);
         QTest::newRow("last target is a folder") << "target" << 4 << int(platform::CopyFailure::Unwritable);
+        QTest::newRow("target links outside") << "link" << 1 << int(platform::CopyFailure::None);
+        QTest::newRow("target is a dangling link") << "dangling" << 3 << int(platform::CopyFailure::None);
     }
 
     void copiesAllOrNone()
@@ -70,8 +73,15 @@ private slots:
             writeFile(copy.Target, oldBytes[i]);
             copies.append(copy);
         }
+        QTemporaryDir outside;
+        const QString away = outside.filePath(QStringLiteral("away"));
         QString named;
-        if (broken == QLatin1String("source")) {
+        if (broken == QLatin1String("link") || broken == QLatin1String("dangling")) {
+            QVERIFY(QFile::remove(copies[which].Target));
+            if (broken == QLatin1String("link"))
+                writeFile(away, oldBytes[which]);
+            QVERIFY(QFile::link(away, copies[which].Target));
+        } else if (broken == QLatin1String("source")) {
             named = copies[which].Source;
             QVERIFY(QFile::remove(named));
         } else if (broken == QLatin1String("target")) {
@@ -80,15 +90,20 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("%1.jpg").arg(which)));
             oldBytes[which].clear();
         }
-        const QStringList filesBefore = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList filesBefore
+            = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 
-        const platform::CopyFailure failure = platform::CopyFilesOver(copies);
+        const platform::CopyFailure failure = platform::CopyFilesOver(copies, dir.filePath(QStringLiteral("journal")));
 
         QCOMPARE(int(failure.Error), error);
         QCOMPARE(failure.File, named);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), filesBefore);
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(readFile(copies[i].Target), broken.isEmpty() ? newBytes[i] : oldBytes[i]);
+            QCOMPARE(readFile(copies[i].Target), error == platform::CopyFailure::None ? newBytes[i] : oldBytes[i]);
+        // A link is replaced, never written through.
+        QVERIFY(!QFileInfo(copies[qMax(which, 0)].Target).isSymLink());
+        QCOMPARE(readFile(away), broken == QLatin1String("link") ? oldBytes[which] : QByteArray());
+        QCOMPARE(QFile::exists(away), broken == QLatin1String("link"));
     }
 
     void copiesAnEmptyFileAndOverAnyLength()
@@ -102,7 +117,8 @@ private slots:
         const QByteArray shortBytes = someBytes(10);
         writeFile(copies[1].Source, shortBytes);
         writeFile(copies[1].Target, someBytes(5000));
-        QCOMPARE(int(platform::CopyFilesOver(copies).Error), int(platform::CopyFailure::None));
+        QCOMPARE(int(platform::CopyFilesOver(copies, dir.filePath(QStringLiteral("journal"))).Error),
+            int(platform::CopyFailure::None));
         QVERIFY(QFile::exists(copies[0].Target));
         QCOMPARE(readFile(copies[0].Target), QByteArray());
         QCOMPARE(readFile(copies[1].Target), shortBytes);

@@ -178,8 +178,8 @@ private slots:
 
     void failedSaveSaysWhereAndKeepsTheLists()
     {
-        QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
         game->Board();
+        QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
         Forms::hightab().List1->addItem("Anna");
         Forms::hightab().List2->addItem("01 : 05");
         QVERIFY(!Module1::SaveRecords());

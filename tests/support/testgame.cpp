@@ -52,6 +52,7 @@ void resetModule1()
     RecordLine.clear();
     SwapText = {};
     RecordSaveFailureReported = false;
+    RecordFileUnreadable = false;
     NameLetters = 0;
     FinishSeconds = 0;
     PictureSetPrefix.clear();
