@@ -1,10 +1,10 @@
 // Renders each window of the game offscreen into PNG files for the documentation.
-#include "game/boardcontrols.h"
-#include "options/optionsform.h"
-#include "platform/appfolder.h"
-#include "platform/random.h"
-#include "records/recordforms.h"
-#include "ui/forms.h"
+#include "appfolder.h"
+#include "boardcontrols.h"
+#include "forms.h"
+#include "optionsform.h"
+#include "random.h"
+#include "recordforms.h"
 
 #include <QApplication>
 #include <QDir>

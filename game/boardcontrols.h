@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/lazyform.h"
-#include "platform/picturebox.h"
+#include "lazyform.h"
+#include "picturebox.h"
 
 #include <QLabel>
 #include <QTimer>

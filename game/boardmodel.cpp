@@ -1,6 +1,6 @@
-#include "game/boardmodel.h"
+#include "boardmodel.h"
 
-#include "platform/appfolder.h"
+#include "appfolder.h"
 
 namespace Module1 {
 

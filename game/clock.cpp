@@ -1,7 +1,7 @@
-#include "game/clock.h"
+#include "clock.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
+#include "boardcontrols.h"
+#include "boardmodel.h"
 
 namespace Module1 {
 

@@ -1,8 +1,8 @@
-#include "game/completion.h"
+#include "completion.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/recordcheck.h"
+#include "boardcontrols.h"
+#include "boardmodel.h"
+#include "recordcheck.h"
 
 namespace Module1 {
 

@@ -1,10 +1,10 @@
-#include "game/moves.h"
+#include "moves.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/completion.h"
-#include "game/tilepictures.h"
-#include "platform/keycodes.h"
+#include "boardcontrols.h"
+#include "boardmodel.h"
+#include "completion.h"
+#include "keycodes.h"
+#include "tilepictures.h"
 
 namespace Module1 {
 

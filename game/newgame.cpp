@@ -1,9 +1,9 @@
-#include "game/newgame.h"
+#include "newgame.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/tilepictures.h"
-#include "platform/random.h"
+#include "boardcontrols.h"
+#include "boardmodel.h"
+#include "random.h"
+#include "tilepictures.h"
 
 namespace Module1 {
 

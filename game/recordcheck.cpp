@@ -1,9 +1,9 @@
-#include "game/recordcheck.h"
+#include "recordcheck.h"
 
-#include "game/boardcontrols.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "records/timetext.h"
+#include "boardcontrols.h"
+#include "recordfile.h"
+#include "recordforms.h"
+#include "timetext.h"
 
 namespace Module1 {
 

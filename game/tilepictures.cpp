@@ -1,8 +1,8 @@
-#include "game/tilepictures.h"
+#include "tilepictures.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "platform/errorreport.h"
+#include "boardcontrols.h"
+#include "boardmodel.h"
+#include "errorreport.h"
 
 #include <QSet>
 

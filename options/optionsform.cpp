@@ -1,4 +1,4 @@
-#include "options/optionsform.h"
+#include "optionsform.h"
 
 namespace Forms {
 platform::LazyForm<OptionsControls> options;

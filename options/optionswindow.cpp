@@ -1,6 +1,6 @@
-#include "options/optionswindow.h"
+#include "optionswindow.h"
 
-#include "options/optionsform.h"
+#include "optionsform.h"
 
 namespace OptionsWindow {
 

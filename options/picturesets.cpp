@@ -1,11 +1,11 @@
-#include "options/picturesets.h"
+#include "picturesets.h"
 
-#include "game/newgame.h"
-#include "options/optionsform.h"
-#include "platform/appfolder.h"
-#include "platform/errorreport.h"
-#include "platform/filecopy.h"
-#include "platform/picturefile.h"
+#include "appfolder.h"
+#include "errorreport.h"
+#include "filecopy.h"
+#include "newgame.h"
+#include "optionsform.h"
+#include "picturefile.h"
 
 #include <QDir>
 #include <QFileInfo>

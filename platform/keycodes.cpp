@@ -1,4 +1,4 @@
-#include "platform/keycodes.h"
+#include "keycodes.h"
 
 namespace platform {
 

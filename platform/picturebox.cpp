@@ -1,7 +1,7 @@
-#include "platform/picturebox.h"
+#include "picturebox.h"
 
-#include "platform/keycodes.h"
-#include "platform/picturefile.h"
+#include "keycodes.h"
+#include "picturefile.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

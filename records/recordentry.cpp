@@ -1,7 +1,7 @@
-#include "records/recordentry.h"
+#include "recordentry.h"
 
-#include "records/recordfile.h"
-#include "records/recordforms.h"
+#include "recordfile.h"
+#include "recordforms.h"
 
 namespace Module1 {
 qint16 NameLetters = 0;

@@ -1,11 +1,11 @@
-#include "records/recordfile.h"
+#include "recordfile.h"
 
-#include "platform/appfolder.h"
-#include "platform/codepage.h"
-#include "platform/errorreport.h"
-#include "platform/textfile.h"
-#include "records/recordforms.h"
-#include "records/timetext.h"
+#include "appfolder.h"
+#include "codepage.h"
+#include "errorreport.h"
+#include "recordforms.h"
+#include "textfile.h"
+#include "timetext.h"
 
 #include <QDir>
 

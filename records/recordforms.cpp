@@ -1,4 +1,4 @@
-#include "records/recordforms.h"
+#include "recordforms.h"
 
 namespace Forms {
 platform::LazyForm<HighControls> high;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/lazyform.h"
+#include "lazyform.h"
 
 #include <QLineEdit>
 #include <QListWidget>

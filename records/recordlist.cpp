@@ -1,7 +1,7 @@
-#include "records/recordlist.h"
+#include "recordlist.h"
 
-#include "records/recordfile.h"
-#include "records/recordforms.h"
+#include "recordfile.h"
+#include "recordforms.h"
 
 namespace RecordList {
 

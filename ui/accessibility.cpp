@@ -1,14 +1,14 @@
-#include "ui/accessibility.h"
+#include "accessibility.h"
 
-#include "game/boardmodel.h"
-#include "options/optionswindow.h"
-#include "options/picturesets.h"
-#include "platform/picturebox.h"
-#include "ui/accessiblegrid.h"
-#include "ui/board.h"
-#include "ui/high.h"
-#include "ui/hightab.h"
-#include "ui/options.h"
+#include "accessiblegrid.h"
+#include "board.h"
+#include "boardmodel.h"
+#include "high.h"
+#include "hightab.h"
+#include "options.h"
+#include "optionswindow.h"
+#include "picturebox.h"
+#include "picturesets.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>

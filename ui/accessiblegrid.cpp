@@ -1,6 +1,6 @@
-#include "ui/accessiblegrid.h"
+#include "accessiblegrid.h"
 
-#include "ui/board.h"
+#include "board.h"
 
 namespace ui {
 

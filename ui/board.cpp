@@ -1,16 +1,16 @@
-#include "ui/board.h"
+#include "board.h"
 
-#include "game/boardcontrols.h"
-#include "game/clock.h"
-#include "game/moves.h"
-#include "game/newgame.h"
-#include "options/optionsform.h"
-#include "platform/endprogram.h"
-#include "records/recordfile.h"
-#include "resources/pictureresources.h"
-#include "ui/colours.h"
-#include "ui/fonts.h"
-#include "ui/twips.h"
+#include "boardcontrols.h"
+#include "clock.h"
+#include "colours.h"
+#include "endprogram.h"
+#include "fonts.h"
+#include "moves.h"
+#include "newgame.h"
+#include "optionsform.h"
+#include "pictureresources.h"
+#include "recordfile.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/picturebox.h"
+#include "picturebox.h"
 
 #include <QLabel>
 #include <QPushButton>

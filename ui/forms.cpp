@@ -1,15 +1,15 @@
-#include "ui/forms.h"
+#include "forms.h"
 
-#include "game/boardcontrols.h"
-#include "options/optionsform.h"
-#include "records/recordforms.h"
-#include "resources/pictureresources.h"
-#include "ui/accessibility.h"
-#include "ui/board.h"
-#include "ui/high.h"
-#include "ui/hightab.h"
-#include "ui/look.h"
-#include "ui/options.h"
+#include "accessibility.h"
+#include "board.h"
+#include "boardcontrols.h"
+#include "high.h"
+#include "hightab.h"
+#include "look.h"
+#include "options.h"
+#include "optionsform.h"
+#include "pictureresources.h"
+#include "recordforms.h"
 
 #include <QCoreApplication>
 

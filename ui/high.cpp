@@ -1,13 +1,13 @@
-#include "ui/high.h"
+#include "high.h"
 
-#include "game/boardcontrols.h"
-#include "records/recordentry.h"
-#include "records/recordforms.h"
-#include "resources/pictureresources.h"
-#include "ui/board.h"
-#include "ui/colours.h"
-#include "ui/fonts.h"
-#include "ui/twips.h"
+#include "board.h"
+#include "boardcontrols.h"
+#include "colours.h"
+#include "fonts.h"
+#include "pictureresources.h"
+#include "recordentry.h"
+#include "recordforms.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/textbox.h"
+#include "textbox.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,13 +1,13 @@
-#include "ui/hightab.h"
+#include "hightab.h"
 
-#include "game/boardcontrols.h"
-#include "records/recordforms.h"
-#include "records/recordlist.h"
-#include "resources/pictureresources.h"
-#include "ui/board.h"
-#include "ui/colours.h"
-#include "ui/fonts.h"
-#include "ui/twips.h"
+#include "board.h"
+#include "boardcontrols.h"
+#include "colours.h"
+#include "fonts.h"
+#include "pictureresources.h"
+#include "recordforms.h"
+#include "recordlist.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

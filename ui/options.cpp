@@ -1,13 +1,13 @@
-#include "ui/options.h"
+#include "options.h"
 
-#include "options/optionsform.h"
-#include "options/optionswindow.h"
-#include "options/picturesets.h"
-#include "resources/pictureresources.h"
-#include "ui/colours.h"
-#include "ui/fonts.h"
-#include "ui/thumbnail.h"
-#include "ui/twips.h"
+#include "colours.h"
+#include "fonts.h"
+#include "optionsform.h"
+#include "optionswindow.h"
+#include "pictureresources.h"
+#include "picturesets.h"
+#include "thumbnail.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // The game as the screen-reader test plays it: the real windows in a
 // temporary folder, a board two moves from solved and a clock that stands
 // still, so that every word the reader hears is known in advance.
-#include "platform/termination.h"
-#include "tests/support/testgame.h"
+#include "termination.h"
+#include "testgame.h"
 
 #include <QApplication>
 

@@ -1,14 +1,14 @@
 // What a screen reader receives from the game: the events of moves, title
 // changes and the end, and the roles and names of every window's elements.
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "options/optionsform.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "tests/support/testgame.h"
-#include "ui/high.h"
-#include "ui/hightab.h"
-#include "ui/options.h"
+#include "boardcontrols.h"
+#include "boardmodel.h"
+#include "high.h"
+#include "hightab.h"
+#include "options.h"
+#include "optionsform.h"
+#include "recordfile.h"
+#include "recordforms.h"
+#include "testgame.h"
 
 #include <QAccessible>
 #include <QApplication>

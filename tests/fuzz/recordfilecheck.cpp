@@ -1,11 +1,11 @@
-#include "tests/fuzz/recordfilecheck.h"
+#include "recordfilecheck.h"
 
-#include "platform/appfolder.h"
-#include "platform/codepage.h"
-#include "platform/errorreport.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "ui/forms.h"
+#include "appfolder.h"
+#include "codepage.h"
+#include "errorreport.h"
+#include "forms.h"
+#include "recordfile.h"
+#include "recordforms.h"
 
 #include <QFile>
 #include <QTemporaryDir>

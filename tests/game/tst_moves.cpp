@@ -1,5 +1,5 @@
-#include "game/boardmodel.h"
-#include "tests/support/testgame.h"
+#include "boardmodel.h"
+#include "testgame.h"
 
 #include <QRandomGenerator>
 #include <QTest>

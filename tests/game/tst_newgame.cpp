@@ -1,8 +1,8 @@
-#include "game/boardmodel.h"
-#include "game/clock.h"
-#include "game/moves.h"
-#include "game/newgame.h"
-#include "tests/support/testgame.h"
+#include "boardmodel.h"
+#include "clock.h"
+#include "moves.h"
+#include "newgame.h"
+#include "testgame.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
-#include "tests/install/installedgame.h"
+#include "installedgame.h"
 
-#include "game/boardcontrols.h"
-#include "options/picturesets.h"
-#include "platform/appfolder.h"
-#include "platform/errorreport.h"
-#include "platform/random.h"
-#include "records/recordforms.h"
-#include "ui/board.h"
-#include "ui/forms.h"
+#include "appfolder.h"
+#include "board.h"
+#include "boardcontrols.h"
+#include "errorreport.h"
+#include "forms.h"
+#include "picturesets.h"
+#include "random.h"
+#include "recordforms.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,10 +1,10 @@
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/clock.h"
-#include "options/optionsform.h"
-#include "options/picturesets.h"
-#include "tests/support/testgame.h"
-#include "ui/options.h"
+#include "boardcontrols.h"
+#include "boardmodel.h"
+#include "clock.h"
+#include "options.h"
+#include "optionsform.h"
+#include "picturesets.h"
+#include "testgame.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "game/boardcontrols.h"
-#include "game/clock.h"
-#include "options/optionsform.h"
-#include "options/optionswindow.h"
-#include "records/recordforms.h"
-#include "tests/support/imagedifference.h"
-#include "tests/support/keyboard.h"
-#include "tests/support/testgame.h"
-#include "ui/options.h"
+#include "boardcontrols.h"
+#include "clock.h"
+#include "imagedifference.h"
+#include "keyboard.h"
+#include "options.h"
+#include "optionsform.h"
+#include "optionswindow.h"
+#include "recordforms.h"
+#include "testgame.h"
 
 #include <QFile>
 #include <QTabBar>

@@ -1,6 +1,6 @@
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "tests/support/testgame.h"
+#include "recordfile.h"
+#include "recordforms.h"
+#include "testgame.h"
 
 #include <QDir>
 #include <QFile>

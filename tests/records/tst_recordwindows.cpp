@@ -1,12 +1,12 @@
-#include "game/boardmodel.h"
-#include "game/recordcheck.h"
-#include "records/recordentry.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "tests/support/keyboard.h"
-#include "tests/support/testgame.h"
-#include "ui/high.h"
-#include "ui/hightab.h"
+#include "boardmodel.h"
+#include "high.h"
+#include "hightab.h"
+#include "keyboard.h"
+#include "recordcheck.h"
+#include "recordentry.h"
+#include "recordfile.h"
+#include "recordforms.h"
+#include "testgame.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/board.h"
+#include "board.h"
 
 #include <QListWidget>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // The pictures drawn at build time: complete, of the right sizes, and each
 // set's thumbnail showing that set's own pieces.
-#include "resources/pictureresources.h"
-#include "tests/support/imagedifference.h"
+#include "imagedifference.h"
+#include "pictureresources.h"
 
 #include <QDir>
 #include <QFile>

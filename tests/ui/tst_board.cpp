@@ -1,5 +1,5 @@
-#include "game/boardcontrols.h"
-#include "tests/support/testgame.h"
+#include "boardcontrols.h"
+#include "testgame.h"
 
 #include <QAccessible>
 #include <QTest>

@@ -1,11 +1,11 @@
 // Runs with QT_SCALE_FACTOR=2 on a desktop with a large default font and a
 // dark palette: every window doubles in pixels, keeps its size and layout,
 // stays light, and its texts still fit their controls.
-#include "game/boardcontrols.h"
-#include "options/optionsform.h"
-#include "options/optionswindow.h"
-#include "records/recordforms.h"
-#include "tests/support/testgame.h"
+#include "boardcontrols.h"
+#include "optionsform.h"
+#include "optionswindow.h"
+#include "recordforms.h"
+#include "testgame.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,14 +1,14 @@
-#include "tools/bench/inprocess.h"
+#include "inprocess.h"
 
-#include "game/boardmodel.h"
-#include "game/moves.h"
-#include "game/newgame.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "tools/bench/barewindow.h"
-#include "tools/bench/gamefolder.h"
-#include "tools/bench/gamesetup.h"
-#include "ui/board.h"
+#include "barewindow.h"
+#include "board.h"
+#include "boardmodel.h"
+#include "gamefolder.h"
+#include "gamesetup.h"
+#include "moves.h"
+#include "newgame.h"
+#include "recordfile.h"
+#include "recordforms.h"
 
 #include <QApplication>
 #include <QFile>

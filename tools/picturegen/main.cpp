@@ -1,7 +1,7 @@
 // Draws the picture sets, cuts them into tiles beside the executable, and
 // writes the pictures that the windows store.
-#include "tools/picturegen/icons.h"
-#include "tools/picturegen/paintings.h"
+#include "icons.h"
+#include "paintings.h"
 
 #include <QDir>
 #include <QFile>
