@@ -40,7 +40,7 @@ int main(int argc, char* argv[])
             board->activateWindow();
         }
     });
-    Forms::board().Form->show();
+    Forms::board.Load().Form->show();
     const int status = QApplication::exec();
     platform::ExpectExit();
     // The windows, hidden ones included, go before the program does.

@@ -52,7 +52,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
-    emit KeyDown(index_, VirtualKeyCode(event->key()), ShiftState(event->modifiers()));
+    emit KeyDown(index_, VirtualKeyCode(event->key()));
 }
 
 } // namespace platform

@@ -2,11 +2,11 @@
 
 #include "accessiblegrid.h"
 #include "board.h"
-#include "boardmodel.h"
 #include "high.h"
 #include "hightab.h"
+#include "module1.h"
 #include "options.h"
-#include "optionswindow.h"
+#include "optionstexts.h"
 #include "picturebox.h"
 #include "picturesets.h"
 
@@ -151,9 +151,9 @@ hightab* Describe(hightab* window)
 options* Describe(options* window)
 {
     for (int k = 0; k < PictureSetChoice::SetCount; ++k)
-        window->Picture3[k]->setAccessibleName(QString::fromUtf8(PictureSetChoice::PictureSets[k].Title));
+        window->Picture3[k]->setAccessibleName(PictureSetChoice::SetTitle(k));
     window->Picture1->setAccessibleName(QStringLiteral("Számozott négyzetek"));
-    window->Picture2->setAccessibleName(QStringLiteral("Dezudor játék ") + OptionsWindow::Version());
+    window->Picture2->setAccessibleName(QStringLiteral("Dezudor játék ") + OptionsTexts::Version());
     window->Label6->setAccessibleName(paragraphs(window->Label6->text()));
     return window;
 }

@@ -3,13 +3,16 @@
 #include "accessibility.h"
 #include "board.h"
 #include "boardcontrols.h"
+#include "boardevents.h"
 #include "high.h"
+#include "highcontrols.h"
 #include "hightab.h"
+#include "hightabcontrols.h"
 #include "look.h"
+#include "mainwindow.h"
 #include "options.h"
-#include "optionsform.h"
+#include "optionscontrols.h"
 #include "pictureresources.h"
-#include "recordforms.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +23,7 @@ void RegisterForms()
     LoadPictureResources();
     ApplyLook();
     InstallAccessibility();
+    platform::SetMainWindowReturn(BoardEvents::Activate);
     Forms::board.SetMaker([] { return Describe(new board); });
     Forms::high.SetMaker([] { return Describe(new high); });
     Forms::hightab.SetMaker([] { return Describe(new hightab); });

@@ -13,12 +13,12 @@ int main(int argc, char* argv[])
     int status = 0;
     {
         TestGame game(7);
-        board& window = game.Board();
+        BoardControls& window = game.Board();
         window.Timer1->stop();
         // Blank at row 3, column 3: the left arrow, then the up arrow solve it.
         game.SetBoard({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 16, 11, 13, 14, 15, 12});
-        window.show();
-        window.activateWindow();
+        window.Form->show();
+        window.Form->activateWindow();
         status = QApplication::exec();
     }
     return status;

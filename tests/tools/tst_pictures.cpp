@@ -11,7 +11,7 @@
 
 namespace {
 
-const char letters[] = "svlmzt";
+const char letters[] = DEZUDOR_SET_LETTERS;
 
 QString runFile(const QString& name)
 {

@@ -26,7 +26,7 @@ void PrepareGame(const QString& folder)
 
 board& Board()
 {
-    return *static_cast<board*>(Forms::board().Form);
+    return *static_cast<board*>(Forms::board.Load().Form);
 }
 
 void FlushPaints()

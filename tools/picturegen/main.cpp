@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
 
     const std::function<QImage()> sets[] = {paintings::NumberedTiles, paintings::Landscape, paintings::Savanna,
         paintings::Palace, paintings::Castle, paintings::Forest};
-    const char letters[] = "svlmzt";
+    const char letters[] = DEZUDOR_SET_LETTERS;
     for (int s = 0; s < 6; ++s) {
         const QImage picture = sets[s]();
         for (int k = 1; k <= 15; ++k)

@@ -1,4 +1,4 @@
-#include "optionsform.h"
+#include "optionscontrols.h"
 
 namespace Forms {
 platform::LazyForm<OptionsControls> options;
