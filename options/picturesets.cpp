@@ -35,7 +35,7 @@ QString SetTitle(int k)
 
 QString SetLetter(int k)
 {
-    return QString(QLatin1Char(Letters[k]));
+    return {QLatin1Char(Letters[k])};
 }
 
 namespace {
