@@ -1,11 +1,11 @@
-#include "game/boardcontrols.h"
-#include "options/picturesets.h"
-#include "platform/appfolder.h"
-#include "platform/folderclaim.h"
-#include "platform/qtcatalogue.h"
-#include "platform/termination.h"
-#include "records/recordfile.h"
-#include "ui/forms.h"
+#include "appfolder.h"
+#include "boardcontrols.h"
+#include "folderclaim.h"
+#include "forms.h"
+#include "picturesets.h"
+#include "qtcatalogue.h"
+#include "recordfile.h"
+#include "termination.h"
 
 #include <QApplication>
 
@@ -40,7 +40,7 @@ int main(int argc, char* argv[])
             board->activateWindow();
         }
     });
-    Forms::board().Form->show();
+    Forms::board.Load().Form->show();
     const int status = QApplication::exec();
     platform::ExpectExit();
     // The windows, hidden ones included, go before the program does.

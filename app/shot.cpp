@@ -1,10 +1,11 @@
 // Renders each window of the game offscreen into PNG files for the documentation.
-#include "game/boardcontrols.h"
-#include "options/optionsform.h"
-#include "platform/appfolder.h"
-#include "platform/random.h"
-#include "records/recordforms.h"
-#include "ui/forms.h"
+#include "appfolder.h"
+#include "boardcontrols.h"
+#include "forms.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "optionscontrols.h"
+#include "random.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,9 +40,9 @@ int main(int argc, char* argv[])
     platform::SetRandomClock([] { return qint64{0}; });
     ui::RegisterForms();
 
-    bool ok = save(Forms::board().Form, folder, QStringLiteral("board"));
-    ok = save(Forms::options().Form, folder, QStringLiteral("options")) && ok;
-    ok = save(Forms::high().Form, folder, QStringLiteral("high")) && ok;
-    ok = save(Forms::hightab().Form, folder, QStringLiteral("hightab")) && ok;
+    bool ok = save(Forms::board.Load().Form, folder, QStringLiteral("board"));
+    ok = save(Forms::options.Load().Form, folder, QStringLiteral("options")) && ok;
+    ok = save(Forms::high.Load().Form, folder, QStringLiteral("high")) && ok;
+    ok = save(Forms::hightab.Load().Form, folder, QStringLiteral("hightab")) && ok;
     return ok ? 0 : 1;
 }

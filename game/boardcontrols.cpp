@@ -1,4 +1,4 @@
-#include "game/boardcontrols.h"
+#include "boardcontrols.h"
 
 namespace Forms {
 platform::LazyForm<BoardControls> board;

@@ -1,9 +1,10 @@
-#include "game/clock.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "module1.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
+namespace BoardEvents {
 
-namespace Module1 {
+using namespace Module1;
 
 namespace {
 QString twoDigits(double value)
@@ -18,14 +19,14 @@ QString ClockText(double minutes, double seconds)
     return twoDigits(minutes) + QStringLiteral(" : ") + twoDigits(seconds);
 }
 
-void ClockTick()
+void Timer1_Timer()
 {
     ClockSeconds = ClockSeconds + 1;
     if (ClockSeconds == 60) {
         ClockMinutes = ClockMinutes + 1;
         ClockSeconds = 0;
     }
-    Forms::board().Label1->setText(ClockText(ClockMinutes, ClockSeconds));
+    Forms::board.Load().Label1->setText(ClockText(ClockMinutes, ClockSeconds));
 }
 
-} // namespace Module1
+} // namespace BoardEvents

@@ -1,10 +1,10 @@
-#include "game/completion.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "module1.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/recordcheck.h"
+namespace BoardEvents {
 
-namespace Module1 {
+using namespace Module1;
 
 void CheckCompletion()
 {
@@ -16,7 +16,7 @@ void CheckCompletion()
     if (MatchCount != 16)
         return;
 
-    BoardControls& board = Forms::board();
+    BoardControls& board = Forms::board.Load();
     // Without this the focus would walk from disabled tile to tile up to the
     // exit button, and a screen reader would say each of them.
     if (QWidget* focused = board.Form->focusWidget())
@@ -28,4 +28,4 @@ void CheckCompletion()
     RecordCheck();
 }
 
-} // namespace Module1
+} // namespace BoardEvents

@@ -1,12 +1,13 @@
-#include "game/moves.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "keycodes.h"
+#include "module1.h"
+#include "tilepictures.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/completion.h"
-#include "game/tilepictures.h"
-#include "platform/keycodes.h"
+namespace BoardEvents {
 
-namespace Module1 {
+using namespace Module1;
+using TilePictures::LoadTilePicture;
 
 namespace {
 
@@ -27,8 +28,8 @@ void exchangeCells(int aRow, int aCol, int bRow, int bCol, const QString& held)
     LoadTilePicture(boxOf(bRow, bCol), held, unreadable);
     // A screen reader speaks the focused box: the tile is heard at its new
     // place, the empty cell that the search found before the move.
-    Forms::board().Picture1[boxOf(EmptyRow, EmptyCol)]->setFocus();
-    ReportUnreadablePictures(unreadable);
+    Forms::board.Load().Picture1[boxOf(EmptyRow, EmptyCol)]->setFocus();
+    TilePictures::ReportUnreadablePictures(unreadable);
 }
 
 // Str() of a whole number: a blank in the place of the sign when it is not negative.
@@ -42,7 +43,7 @@ QString numberText(double value)
 
 void FindEmptyCell()
 {
-    const QString blank = BlankImagePath();
+    const QString blank = TilePictures::BlankImagePath();
     for (int r = 0; r < BoardSize; ++r)
         for (int c = 0; c < BoardSize; ++c)
             if (BoardCells[r][c] == blank) {
@@ -53,7 +54,7 @@ void FindEmptyCell()
 
 void ShowMoveCount()
 {
-    Forms::board().Form->setWindowTitle(QStringLiteral("  ") + numberText(MoveCount) + QStringLiteral(". lépés"));
+    Forms::board.Load().Form->setWindowTitle(QStringLiteral("  ") + numberText(MoveCount) + QStringLiteral(". lépés"));
 }
 
 void Picture1_Click(int Index)
@@ -81,7 +82,7 @@ void Picture1_Click(int Index)
     ShowMoveCount();
 }
 
-void Picture1_KeyDown(int, int KeyCode, int)
+void Picture1_KeyDown(int, int KeyCode)
 {
     FindEmptyCell();
     KeyTile = BoardCells[EmptyRow][EmptyCol];
@@ -110,4 +111,4 @@ void Picture1_KeyDown(int, int KeyCode, int)
     ShowMoveCount();
 }
 
-} // namespace Module1
+} // namespace BoardEvents

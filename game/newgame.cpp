@@ -1,9 +1,7 @@
-#include "game/newgame.h"
-
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/tilepictures.h"
-#include "platform/random.h"
+#include "boardcontrols.h"
+#include "module1.h"
+#include "random.h"
+#include "tilepictures.h"
 
 namespace Module1 {
 
@@ -16,7 +14,7 @@ void fillWithSolvedLayout(CellTable& cells)
     int k = 0;
     for (auto& row : cells)
         for (QString& cell : row)
-            cell = ImagePath(++k);
+            cell = TilePictures::ImagePath(++k);
 }
 
 // Every coordinate is its own draw, each after a fresh re-seed.
@@ -30,7 +28,7 @@ int drawCoordinate()
 
 void NewGame()
 {
-    BoardControls& board = Forms::board();
+    BoardControls& board = Forms::board.Load();
 
     fillWithSolvedLayout(SolvedCells);
     fillWithSolvedLayout(DealPool);
@@ -44,7 +42,7 @@ void NewGame()
             c = drawCoordinate();
         } while (DealPool[r][c] == Dealt);
         BoardCells[DealIndex / 4][DealIndex % 4] = DealPool[r][c];
-        LoadTilePicture(DealIndex, DealPool[r][c], unreadable);
+        TilePictures::LoadTilePicture(DealIndex, DealPool[r][c], unreadable);
         DealPool[r][c] = Dealt;
     }
 
@@ -61,7 +59,7 @@ void NewGame()
     // The arrow keys work at once, without a click on the board first.
     board.Picture1[0]->setFocus();
 
-    ReportUnreadablePictures(unreadable);
+    TilePictures::ReportUnreadablePictures(unreadable);
 }
 
 } // namespace Module1

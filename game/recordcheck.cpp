@@ -1,18 +1,17 @@
-#include "game/recordcheck.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "highcontrols.h"
+#include "module1.h"
+#include "timetext.h"
 
-#include "game/boardcontrols.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "records/timetext.h"
+namespace BoardEvents {
 
-namespace Module1 {
-
-double FinishSeconds = 0;
+using namespace Module1;
 
 void RecordCheck()
 {
-    HighControls& high = Forms::high();
-    const QString clock = Forms::board().Label1->text();
+    HighControls& high = Forms::high.Load();
+    const QString clock = Forms::board.Load().Label1->text();
     high.Text2->setText(clock);
     FinishSeconds = ClockTextSeconds(clock);
 
@@ -21,11 +20,8 @@ void RecordCheck()
     int p = 0;
     while (RecordSeconds[p] < FinishSeconds && p < 9 && RecordSeconds[p] != 0)
         ++p;
-    if (p < 9) {
-        high.Form->show();
-        high.Form->raise();
-        high.Form->activateWindow();
-    }
+    if (p < 9)
+        Forms::high.Show();
 }
 
-} // namespace Module1
+} // namespace BoardEvents

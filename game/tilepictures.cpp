@@ -1,12 +1,12 @@
-#include "game/tilepictures.h"
+#include "tilepictures.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "platform/errorreport.h"
+#include "appfolder.h"
+#include "boardcontrols.h"
+#include "errorreport.h"
 
 #include <QSet>
 
-namespace Module1 {
+namespace TilePictures {
 
 namespace {
 
@@ -24,9 +24,19 @@ QString describeTile(int box, const QString& path)
 
 } // namespace
 
+QString ImagePath(int k)
+{
+    return platform::AppFilePath(QString::number(k) + QStringLiteral(".jpg"));
+}
+
+QString BlankImagePath()
+{
+    return ImagePath(16);
+}
+
 void LoadTilePicture(int box, const QString& path, QStringList& unreadable)
 {
-    platform::PictureBox* tile = Forms::board().Picture1[box];
+    platform::PictureBox* tile = Forms::board.Load().Picture1[box];
     tile->setAccessibleName(describeTile(box, path));
     if (!tile->LoadPicture(path) && !unreadable.contains(path))
         unreadable.append(path);
@@ -56,4 +66,4 @@ void ReportUnreadablePictures(const QStringList& unreadable)
                                   .arg(files));
 }
 
-} // namespace Module1
+} // namespace TilePictures

@@ -3,7 +3,13 @@
 #include <QString>
 #include <QStringList>
 
-namespace Module1 {
+// The picture files the tile boxes show.
+namespace TilePictures {
+
+// The path of picture k (1 ... 16): the executable's folder, the separator,
+// k and ".jpg". Picture 16 is the blank of the empty cell.
+QString ImagePath(int k);
+QString BlankImagePath();
 
 // Shows the picture file in tile box `box`. A file that cannot be read leaves
 // the box empty and is added to `unreadable`.
@@ -13,4 +19,4 @@ void LoadTilePicture(int box, const QString& path, QStringList& unreadable);
 // before in this run; nothing when there are none.
 void ReportUnreadablePictures(const QStringList& unreadable);
 
-} // namespace Module1
+} // namespace TilePictures

@@ -1,30 +1,42 @@
-#include "options/picturesets.h"
+#include "picturesets.h"
 
-#include "game/newgame.h"
-#include "options/optionsform.h"
-#include "platform/appfolder.h"
-#include "platform/errorreport.h"
-#include "platform/filecopy.h"
-#include "platform/picturefile.h"
+#include "appfolder.h"
+#include "errorreport.h"
+#include "filecopy.h"
+#include "module1.h"
+#include "picturefile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace Module1 {
-QString PictureSetPrefix;
-QString PictureSetSource;
-} // namespace Module1
-
 namespace PictureSetChoice {
 
-const std::array<PictureSet, SetCount> PictureSets{{
-    {"s", "Standard"},
-    {"v", "Velkaro festmény"},
-    {"l", "Lion King"},
-    {"m", "Taj Mahal"},
-    {"z", "Orsinda"},
-    {"t", "Quenlore"},
-}};
+namespace {
+
+// The letters come from the build, which also names the files after them.
+constexpr char Letters[] = DEZUDOR_SET_LETTERS;
+static_assert(sizeof(Letters) == SetCount + 1, "one letter for each picture set");
+
+const char* const Titles[SetCount] = {
+    "Standard",
+    "Velkaro festmény",
+    "Lion King",
+    "Taj Mahal",
+    "Orsinda",
+    "Quenlore",
+};
+
+} // namespace
+
+QString SetTitle(int k)
+{
+    return QString::fromUtf8(Titles[k]);
+}
+
+QString SetLetter(int k)
+{
+    return {QLatin1Char(Letters[k])};
+}
 
 namespace {
 
@@ -66,7 +78,9 @@ void reportMixed(const QString& file)
                               .arg(file));
 }
 
-bool copyPendingSet()
+} // namespace
+
+bool CopyPendingSet()
 {
     QList<platform::FileCopy> copies;
     for (int n = 1; n <= PieceCount; ++n) {
@@ -89,29 +103,6 @@ bool copyPendingSet()
                                              "Lehet, hogy a játék mappája írásvédett. %2")
                                   .arg(file, NotChanged));
     return false;
-}
-
-} // namespace
-
-void ThumbnailClick(int k)
-{
-    if (k < 0 || k >= SetCount)
-        return;
-    Forms::options().Label1->setText(QString::fromUtf8(PictureSets[k].Title));
-    Module1::PictureSetPrefix = platform::AppFilePath(QString::fromLatin1(PictureSets[k].Letter));
-}
-
-void Confirm()
-{
-    if (!Module1::PictureSetPrefix.isEmpty() && !copyPendingSet())
-        return;
-    Module1::NewGame();
-    Forms::options().Form->hide();
-}
-
-void Cancel()
-{
-    Forms::options.Unload();
 }
 
 void FinishInterruptedChoice()

@@ -1,4 +1,4 @@
-#include "platform/appfolder.h"
+#include "appfolder.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/codepage.h"
+#include "codepage.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/endprogram.h"
+#include "endprogram.h"
 
 #include <QCoreApplication>
 

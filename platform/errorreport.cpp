@@ -1,4 +1,4 @@
-#include "platform/errorreport.h"
+#include "errorreport.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
-#include "platform/filecopy.h"
+#include "filecopy.h"
 
-#include "platform/regularfile.h"
-#include "platform/textfile.h"
+#include "regularfile.h"
+#include "textfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/folderclaim.h"
+#include "folderclaim.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <Qt>
-
 namespace platform {
 
 // The key codes the game's handlers test, as the keyboard reports them.
@@ -12,10 +10,7 @@ enum KeyCode : int {
     KeyDown = 40,
 };
 
-// The virtual-key code of a Qt key; 0 for a key that has none.
+// The key code of a Qt key; 0 for a key the game does not test.
 int VirtualKeyCode(int qtKey);
-
-// The shift state of a key event: 1 Shift, 2 Ctrl, 4 Alt, added together.
-int ShiftState(Qt::KeyboardModifiers modifiers);
 
 } // namespace platform

@@ -1,7 +1,7 @@
-#include "platform/picturebox.h"
+#include "picturebox.h"
 
-#include "platform/keycodes.h"
-#include "platform/picturefile.h"
+#include "keycodes.h"
+#include "picturefile.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -52,7 +52,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
-    emit KeyDown(index_, VirtualKeyCode(event->key()), ShiftState(event->modifiers()));
+    emit KeyDown(index_, VirtualKeyCode(event->key()));
 }
 
 } // namespace platform

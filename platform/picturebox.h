@@ -24,7 +24,7 @@ public:
 
 signals:
     void Click(int index);
-    void KeyDown(int index, int keyCode, int shift);
+    void KeyDown(int index, int keyCode);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

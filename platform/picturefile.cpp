@@ -1,6 +1,6 @@
-#include "platform/picturefile.h"
+#include "picturefile.h"
 
-#include "platform/regularfile.h"
+#include "regularfile.h"
 
 #include <QBuffer>
 #include <QFileInfo>

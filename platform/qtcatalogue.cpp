@@ -1,4 +1,4 @@
-#include "platform/qtcatalogue.h"
+#include "qtcatalogue.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

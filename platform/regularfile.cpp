@@ -1,4 +1,4 @@
-#include "platform/regularfile.h"
+#include "regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "platform/termination.h"
+#include "termination.h"
 
-#include "platform/errorreport.h"
+#include "errorreport.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
-#include "platform/textbox.h"
+#include "textbox.h"
 
-#include "platform/codepage.h"
+#include "codepage.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "platform/textfile.h"
+#include "textfile.h"
 
 #include <QSaveFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/regularfile.h"
+#include "regularfile.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,23 +1,15 @@
-#include "records/recordfile.h"
+#include "recordfile.h"
 
-#include "platform/appfolder.h"
-#include "platform/codepage.h"
-#include "platform/errorreport.h"
-#include "platform/textfile.h"
-#include "records/recordforms.h"
-#include "records/timetext.h"
+#include "appfolder.h"
+#include "codepage.h"
+#include "errorreport.h"
+#include "hightabcontrols.h"
+#include "textfile.h"
+#include "timetext.h"
 
 #include <QDir>
 
 namespace Module1 {
-
-RecordText RecordTexts[RecordSlots];
-double RecordSeconds[RecordSlots] = {};
-qint16 LastRecord = -1;
-QString RecordLine;
-RecordText SwapText;
-bool RecordSaveFailureReported = false;
-bool RecordFileUnreadable = false;
 
 namespace {
 
@@ -74,7 +66,7 @@ void LoadRecordLines(const QList<QByteArray>& lines)
         RecordSeconds[i] = ClockTextSeconds(RecordTexts[i].Time);
     sortByTime();
 
-    HightabControls& hightab = Forms::hightab();
+    HightabControls& hightab = Forms::hightab.Load();
     for (int i = 0; i <= 9; ++i)
         if (!RecordTexts[i].Name.isEmpty()) {
             hightab.List1->addItem(RecordTexts[i].Name);
@@ -84,7 +76,7 @@ void LoadRecordLines(const QList<QByteArray>& lines)
 
 QList<QByteArray> RecordFileLines()
 {
-    const HightabControls& hightab = Forms::hightab();
+    const HightabControls& hightab = Forms::hightab.Load();
     QList<QByteArray> lines;
     for (int k = 0; k <= hightab.List1->count() - 1; ++k) {
         lines.append(platform::ToCodePage(hightab.List1->item(k)->text()));

@@ -1,28 +1,12 @@
 #pragma once
 
+#include "recordstate.h"
 #include <QByteArray>
 #include <QList>
-#include <QString>
-#include <QtGlobal>
 
-// The record table and the record file "scores.txt" beside the executable.
+// The record file "scores.txt" beside the executable, read into the record
+// table and the record-list window's lists.
 namespace Module1 {
-
-constexpr int RecordSlots = 15;
-
-struct RecordText {
-    QString Name;
-    QString Time; // the clock text, "mm : ss"
-};
-
-extern RecordText RecordTexts[RecordSlots];
-extern double RecordSeconds[RecordSlots]; // 0 marks a free slot
-extern qint16 LastRecord;                 // slots filled by the latest load, minus 1
-extern QString RecordLine;
-extern RecordText SwapText;
-
-extern bool RecordSaveFailureReported; // set by a failed save, cleared by the next good one
-extern bool RecordFileUnreadable;      // the file is there but could not be read: never overwritten
 
 // Reads the file, sorts it by time into the table and appends the best ten
 // to the record-list window's lists. A file that is there but cannot be read

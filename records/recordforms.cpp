@@ -1,4 +1,5 @@
-#include "records/recordforms.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
 
 namespace Forms {
 platform::LazyForm<HighControls> high;

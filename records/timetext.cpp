@@ -1,4 +1,4 @@
-#include "records/timetext.h"
+#include "timetext.h"
 
 namespace Module1 {
 

@@ -1,4 +1,4 @@
-#include "resources/pictureresources.h"
+#include "pictureresources.h"
 
 #include <QtCore/qglobal.h>
 

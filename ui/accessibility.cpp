@@ -1,14 +1,14 @@
-#include "ui/accessibility.h"
+#include "accessibility.h"
 
-#include "game/boardmodel.h"
-#include "options/optionswindow.h"
-#include "options/picturesets.h"
-#include "platform/picturebox.h"
-#include "ui/accessiblegrid.h"
-#include "ui/board.h"
-#include "ui/high.h"
-#include "ui/hightab.h"
-#include "ui/options.h"
+#include "accessiblegrid.h"
+#include "board.h"
+#include "high.h"
+#include "hightab.h"
+#include "module1.h"
+#include "options.h"
+#include "optionstexts.h"
+#include "picturebox.h"
+#include "picturesets.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -151,9 +151,9 @@ hightab* Describe(hightab* window)
 options* Describe(options* window)
 {
     for (int k = 0; k < PictureSetChoice::SetCount; ++k)
-        window->Picture3[k]->setAccessibleName(QString::fromUtf8(PictureSetChoice::PictureSets[k].Title));
+        window->Picture3[k]->setAccessibleName(PictureSetChoice::SetTitle(k));
     window->Picture1->setAccessibleName(QStringLiteral("Számozott négyzetek"));
-    window->Picture2->setAccessibleName(QStringLiteral("Dezudor játék ") + OptionsWindow::Version());
+    window->Picture2->setAccessibleName(QStringLiteral("Dezudor játék ") + OptionsTexts::Version());
     window->Label6->setAccessibleName(paragraphs(window->Label6->text()));
     return window;
 }

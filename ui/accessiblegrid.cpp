@@ -1,6 +1,6 @@
-#include "ui/accessiblegrid.h"
+#include "accessiblegrid.h"
 
-#include "ui/board.h"
+#include "board.h"
 
 namespace ui {
 
@@ -110,10 +110,10 @@ BoardAccessible::~BoardAccessible()
 
 QAccessibleInterface* BoardAccessible::Grid() const
 {
-    // The registry owns the grid from here on; the destructor hands it back.
+    // The accessibility registry owns the interface and deletes it with its id.
     if (gridId_ == 0)
-        gridId_ = QAccessible::registerAccessibleInterface( // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
-            new GridAccessible(static_cast<board*>(widget())));
+        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
+        gridId_ = QAccessible::registerAccessibleInterface(new GridAccessible(static_cast<board*>(widget())));
     return QAccessible::accessibleInterface(gridId_);
 }
 

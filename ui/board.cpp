@@ -1,16 +1,13 @@
-#include "ui/board.h"
+#include "board.h"
 
-#include "game/boardcontrols.h"
-#include "game/clock.h"
-#include "game/moves.h"
-#include "game/newgame.h"
-#include "options/optionsform.h"
-#include "platform/endprogram.h"
-#include "records/recordfile.h"
-#include "resources/pictureresources.h"
-#include "ui/colours.h"
-#include "ui/fonts.h"
-#include "ui/twips.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "colours.h"
+#include "fonts.h"
+#include "module1.h"
+#include "optionscontrols.h"
+#include "pictureresources.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -47,8 +44,8 @@ board::board(QWidget* parent)
         Picture1[i] = new platform::PictureBox(this, i);
         Picture1[i]->setGeometry(ui::TwipsRect(120 + 480 * (i % 4), 840 + 480 * (i / 4), 480, 480));
         Picture1[i]->setFocusPolicy(Qt::StrongFocus);
-        connect(Picture1[i], &platform::PictureBox::Click, this, &board::Picture1_Click);
-        connect(Picture1[i], &platform::PictureBox::KeyDown, this, &board::Picture1_KeyDown);
+        connect(Picture1[i], &platform::PictureBox::Click, this, &BoardEvents::Picture1_Click);
+        connect(Picture1[i], &platform::PictureBox::KeyDown, this, &BoardEvents::Picture1_KeyDown);
     }
 
     Command1
@@ -72,10 +69,10 @@ board::board(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
 
-    connect(Command1, &QPushButton::clicked, this, &board::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &board::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
-    connect(Timer1, &QTimer::timeout, this, &board::Timer1_Timer);
+    connect(Command1, &QPushButton::clicked, this, &BoardEvents::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &BoardEvents::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &BoardEvents::Command3_Click);
+    connect(Timer1, &QTimer::timeout, this, &BoardEvents::Timer1_Timer);
 
     for (int i = 1; i < 16; ++i)
         setTabOrder(Picture1[i - 1], Picture1[i]);
@@ -84,15 +81,11 @@ board::board(QWidget* parent)
     setTabOrder(Command2, Command3);
     Picture1[15]->installEventFilter(this);
 
-    BoardControls controls;
-    controls.Form = this;
-    controls.Picture1 = Picture1;
-    controls.Picture2 = Picture2;
-    controls.Label1 = Label1;
-    controls.Timer1 = Timer1;
-    Forms::board.Attach(this, controls);
+    Form = this;
+    Forms::board.Attach(this, this);
 
-    Form_Load();
+    ui::SetBackground(Label1, QColor(136, 160, 112));
+    BoardEvents::Form_Load();
 }
 
 // Buttons take the focus only from the Tab key, so a click on one leaves the
@@ -109,51 +102,6 @@ QPushButton* board::makePictureButton(const QRect& geometry, const QString& icon
     return button;
 }
 
-void board::Form_Load()
-{
-    Module1::LoadRecords();
-    Module1::NewGame();
-    ui::SetBackground(Label1, QColor(136, 160, 112));
-    Picture2->hide();
-    Timer1->start();
-}
-
-void board::Command1_Click()
-{
-    Forms::options.Unload();
-    Module1::SaveRecords();
-    Forms::board.Unload();
-    platform::EndProgram();
-}
-
-void board::Command2_Click()
-{
-    Module1::NewGame();
-}
-
-void board::Command3_Click()
-{
-    QWidget* options = Forms::options().Form;
-    options->show();
-    options->raise();
-    options->activateWindow();
-}
-
-void board::Timer1_Timer()
-{
-    Module1::ClockTick();
-}
-
-void board::Picture1_Click(int Index)
-{
-    Module1::Picture1_Click(Index);
-}
-
-void board::Picture1_KeyDown(int Index, int KeyCode, int Shift)
-{
-    Module1::Picture1_KeyDown(Index, KeyCode, Shift);
-}
-
 void board::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -163,30 +111,15 @@ void board::paintEvent(QPaintEvent*)
     }
 }
 
-void board::Activate()
-{
-    if (!isVisible())
-        return;
-    raise();
-    activateWindow();
-    if (!Picture1[15]->isEnabled())
-        Command2->setFocus();
-}
-
-// A solved game disables the tiles in index order, and each disabled tile
-// hands the focus on along the tab order, so it would end on the exit button
-// and one Space would quit. "Újra" takes it instead.
 bool board::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Picture1[15] && event->type() == QEvent::EnabledChange && !Picture1[15]->isEnabled())
-        Command2->setFocus();
+        BoardEvents::Picture1_Disabled(15);
     return QWidget::eventFilter(watched, event);
 }
 
-// The frame's close box ends the program the way the exit button does.
 void board::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (Forms::board.Window() == this)
-        Command1_Click();
+    BoardEvents::Form_Unload(this);
 }

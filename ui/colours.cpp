@@ -1,4 +1,4 @@
-#include "ui/colours.h"
+#include "colours.h"
 
 namespace ui {
 

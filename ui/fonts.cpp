@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "fonts.h"
 
 #include <QFont>
 

@@ -1,15 +1,18 @@
-#include "ui/forms.h"
+#include "forms.h"
 
-#include "game/boardcontrols.h"
-#include "options/optionsform.h"
-#include "records/recordforms.h"
-#include "resources/pictureresources.h"
-#include "ui/accessibility.h"
-#include "ui/board.h"
-#include "ui/high.h"
-#include "ui/hightab.h"
-#include "ui/look.h"
-#include "ui/options.h"
+#include "accessibility.h"
+#include "board.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "high.h"
+#include "highcontrols.h"
+#include "hightab.h"
+#include "hightabcontrols.h"
+#include "look.h"
+#include "mainwindow.h"
+#include "options.h"
+#include "optionscontrols.h"
+#include "pictureresources.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +23,7 @@ void RegisterForms()
     LoadPictureResources();
     ApplyLook();
     InstallAccessibility();
+    platform::SetMainWindowReturn(BoardEvents::Activate);
     Forms::board.SetMaker([] { return Describe(new board); });
     Forms::high.SetMaker([] { return Describe(new high); });
     Forms::hightab.SetMaker([] { return Describe(new hightab); });

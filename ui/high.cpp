@@ -1,13 +1,13 @@
-#include "ui/high.h"
+#include "high.h"
 
-#include "game/boardcontrols.h"
-#include "records/recordentry.h"
-#include "records/recordforms.h"
-#include "resources/pictureresources.h"
-#include "ui/board.h"
-#include "ui/colours.h"
-#include "ui/fonts.h"
-#include "ui/twips.h"
+#include "boardcontrols.h"
+#include "colours.h"
+#include "fonts.h"
+#include "highcontrols.h"
+#include "highevents.h"
+#include "hightabcontrols.h"
+#include "pictureresources.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -68,62 +68,29 @@ high::high(QWidget* parent)
     setTabOrder(Text2, Command1);
     setTabOrder(Command1, Command2);
 
-    connect(Text1, &platform::TextBox::KeyPress, this, &high::Text1_KeyPress);
-    connect(Command1, &QPushButton::clicked, this, &high::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &high::Command2_Click);
+    connect(Text1, &platform::TextBox::KeyPress, this, &HighEvents::Text1_KeyPress);
+    connect(Command1, &QPushButton::clicked, this, &HighEvents::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &HighEvents::Command2_Click);
 
-    Forms::high.Attach(this, HighControls{this, Text1, Text2});
+    Form = this;
+    Forms::high.Attach(this, this);
 }
 
-void high::Text1_KeyPress(int KeyAscii)
-{
-    RecordEntry::Text1_KeyPress(KeyAscii);
-}
-
-void high::Command1_Click()
-{
-    RecordEntry::Command1_Click();
-}
-
-void high::Command2_Click()
-{
-    RecordEntry::Command2_Click();
-}
-
-// Every record starts with the keyboard in the name box, or in the time box
-// while the name box is closed. The name stands selected, so the first letter
-// replaces "Névtelen" or the last record's name instead of trailing it.
 void high::showEvent(QShowEvent* event)
 {
-    if (Text1->isEnabled()) {
-        Text1->setFocus();
-        Text1->selectAll();
-    } else {
-        Text2->setFocus();
-    }
+    HighEvents::Form_Activate();
     QWidget::showEvent(event);
 }
 
-// A focused button takes Enter itself; anywhere else Enter is "Rendben".
+// A focused button takes Enter itself.
 void high::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Command1->click();
-        break;
-    case Qt::Key_Escape:
-        close();
-        break;
-    default:
+    if (!HighEvents::Form_KeyDown(event->key()))
         QWidget::keyPressEvent(event);
-    }
 }
 
-// Closed without storing, the window only hides and the board takes the keys.
 void high::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (auto* window = static_cast<board*>(Forms::board.Window()))
-        window->Activate();
+    HighEvents::Form_Unload();
 }

@@ -1,13 +1,13 @@
-#include "ui/hightab.h"
+#include "hightab.h"
 
-#include "game/boardcontrols.h"
-#include "records/recordforms.h"
-#include "records/recordlist.h"
-#include "resources/pictureresources.h"
-#include "ui/board.h"
-#include "ui/colours.h"
-#include "ui/fonts.h"
-#include "ui/twips.h"
+#include "boardcontrols.h"
+#include "colours.h"
+#include "fonts.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "hightabevents.h"
+#include "pictureresources.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -60,74 +60,38 @@ hightab::hightab(QWidget* parent)
     Command2 = new QPushButton(QStringLiteral("Törlés"), Frame1);
     Command2->setGeometry(ui::TwipsRect(1440, 2800, 855, 375));
 
-    connect(Command1, &QPushButton::clicked, this, &hightab::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &hightab::Command2_Click);
-    connect(List1, &QListWidget::currentRowChanged, this, &hightab::List1_Click);
-    connect(List2, &QListWidget::currentRowChanged, this, &hightab::List2_Click);
+    connect(Command1, &QPushButton::clicked, this, &HightabEvents::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &HightabEvents::Command2_Click);
+    connect(List1, &QListWidget::currentRowChanged, this, &HightabEvents::List1_Click);
+    connect(List2, &QListWidget::currentRowChanged, this, &HightabEvents::List2_Click);
     // More rows than the height shows scroll both lists as one, so that each
     // name stays beside its time.
     connect(List1->verticalScrollBar(), &QScrollBar::valueChanged, List2->verticalScrollBar(), &QScrollBar::setValue);
     connect(List2->verticalScrollBar(), &QScrollBar::valueChanged, List1->verticalScrollBar(), &QScrollBar::setValue);
 
-    Forms::hightab.Attach(this, HightabControls{this, List1, List2});
-    Form_Load();
-}
+    Form = this;
+    Forms::hightab.Attach(this, this);
 
-void hightab::Form_Load()
-{
     ui::SetBackground(List1, QColor(136, 160, 112));
     ui::SetBackground(List2, QColor(136, 160, 112));
     ui::SetBackground(Label1, QColor(1, 127, 126));
     ui::SetBackground(Label2, QColor(1, 127, 126));
 }
 
-void hightab::Command1_Click()
-{
-    RecordList::Command1_Click();
-    if (auto* window = static_cast<board*>(Forms::board.Window()))
-        window->Activate();
-}
-
-void hightab::Command2_Click()
-{
-    RecordList::Command2_Click();
-}
-
-void hightab::List1_Click()
-{
-    RecordList::List1_Click();
-}
-
-void hightab::List2_Click()
-{
-    RecordList::List2_Click();
-}
-
-// Each showing starts in the names, where Space and Enter lose nothing.
 void hightab::showEvent(QShowEvent* event)
 {
-    List1->setFocus();
+    HightabEvents::Form_Activate();
     QWidget::showEvent(event);
 }
 
-// Enter and Escape never clear the list, whichever control has the focus.
 void hightab::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        Command1_Click();
-        break;
-    default:
+    if (!HightabEvents::Form_KeyDown(event->key()))
         QWidget::keyPressEvent(event);
-    }
 }
 
-// The lists are the only copy of the records while the game runs: the close
-// box only hides the window, as "Rendben" does.
 void hightab::closeEvent(QCloseEvent* event)
 {
-    event->ignore();
-    Command1_Click();
+    if (HightabEvents::Form_QueryUnload())
+        event->ignore();
 }

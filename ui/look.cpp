@@ -1,6 +1,6 @@
-#include "ui/look.h"
+#include "look.h"
 
-#include "ui/fonts.h"
+#include "fonts.h"
 
 #include <QApplication>
 #include <QStyle>

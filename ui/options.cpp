@@ -1,13 +1,14 @@
-#include "ui/options.h"
+#include "options.h"
 
-#include "options/optionsform.h"
-#include "options/optionswindow.h"
-#include "options/picturesets.h"
-#include "resources/pictureresources.h"
-#include "ui/colours.h"
-#include "ui/fonts.h"
-#include "ui/thumbnail.h"
-#include "ui/twips.h"
+#include "colours.h"
+#include "fonts.h"
+#include "optionscontrols.h"
+#include "optionsevents.h"
+#include "optionstexts.h"
+#include "pictureresources.h"
+#include "picturesets.h"
+#include "thumbnail.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -27,7 +28,7 @@ protected:
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(
-            contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, OptionsWindow::ScreenText(text()));
+            contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, OptionsTexts::ScreenText(text()));
     }
 };
 
@@ -59,8 +60,8 @@ options::options(QWidget* parent)
         Picture3[k] = new Thumbnail(Frame1, k);
         Picture3[k]->setGeometry(ui::TwipsRect(360 + 1620 * (k % 3), 360 + 1440 * (k / 3), 1230, 1230));
         Picture3[k]->SetPicture(StoredPicture(QStringLiteral("thumb%1.jpg").arg(k)));
-        Picture3[k]->setAccessibleName(QString::fromUtf8(PictureSetChoice::PictureSets[k].Title));
-        connect(Picture3[k], &platform::PictureBox::Click, this, &options::Picture3_Click);
+        Picture3[k]->setAccessibleName(PictureSetChoice::SetTitle(k));
+        connect(Picture3[k], &platform::PictureBox::Click, this, &OptionsEvents::Picture3_Click);
     }
 
     Label6 = new HelpLabel(Frame2);
@@ -80,7 +81,7 @@ options::options(QWidget* parent)
         ui::TwipsRect(120, 2400, 4920, 300),
         ui::TwipsRect(120, 2760, 4920, 300),
     };
-    const QStringList aboutTexts = OptionsWindow::AboutTexts();
+    const QStringList aboutTexts = OptionsTexts::AboutTexts();
     for (int i = 0; i < 4; ++i) {
         AboutLabels[i] = new QLabel(aboutTexts[i], Frame4);
         AboutLabels[i]->setGeometry(aboutPlaces[i]);
@@ -99,22 +100,16 @@ options::options(QWidget* parent)
     Command2->setGeometry(ui::TwipsRect(4440, 3960, 1095, 375));
     Command2->setAutoDefault(true);
 
-    SSTab1->setCurrentIndex(OptionsWindow::AboutTab);
-    shownTab_ = SSTab1->currentIndex();
+    SSTab1->setCurrentIndex(OptionsTexts::AboutTab);
 
-    connect(SSTab1, &QTabWidget::currentChanged, this, &options::tabChanged);
-    connect(Command1, &QPushButton::clicked, this, &options::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &options::Command2_Click);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &OptionsEvents::SSTab1_Click);
+    connect(Command1, &QPushButton::clicked, this, &OptionsEvents::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &OptionsEvents::Command2_Click);
 
-    OptionsControls controls;
-    controls.Form = this;
-    controls.SSTab1 = SSTab1;
-    controls.Picture3 = Picture3;
-    controls.Label1 = Label1;
-    controls.Label6 = Label6;
-    Forms::options.Attach(this, controls);
+    Form = this;
+    Forms::options.Attach(this, this);
 
-    Form_Load();
+    OptionsEvents::Form_Load();
 }
 
 // Each tab's frame stands at 120, 360 twips within the tab control, wherever
@@ -139,59 +134,14 @@ bool options::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void options::Form_Load()
-{
-    OptionsWindow::AssembleHelpText(Label6);
-}
-
-void options::Command1_Click()
-{
-    PictureSetChoice::Confirm();
-}
-
-void options::Command2_Click()
-{
-    PictureSetChoice::Cancel();
-}
-
-void options::Picture3_Click(int Index)
-{
-    PictureSetChoice::ThumbnailClick(Index);
-}
-
-void options::SSTab1_Click(int PreviousTab)
-{
-    Q_UNUSED(PreviousTab);
-    OptionsWindow::TabChanged();
-}
-
-// The tab control tells only the new tab; its handler is also told the old one.
-void options::tabChanged(int current)
-{
-    const int previous = shownTab_;
-    shownTab_ = current;
-    SSTab1_Click(previous);
-}
-
 void options::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Command1->click();
-        break;
-    case Qt::Key_Escape:
-        Command2->click();
-        break;
-    default:
+    if (!OptionsEvents::Form_KeyDown(event->key()))
         QWidget::keyPressEvent(event);
-    }
 }
 
-// The close box discards the window as "Mégsem" does.
 void options::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (Forms::options.Window() == this)
-        Command2_Click();
+    OptionsEvents::Form_Unload(this);
 }

@@ -1,4 +1,4 @@
-#include "ui/thumbnail.h"
+#include "thumbnail.h"
 
 #include <QKeyEvent>
 #include <QPainter>

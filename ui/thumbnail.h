@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/picturebox.h"
+#include "picturebox.h"
 
 // A picture-set thumbnail that the keyboard can choose: it takes the focus,
 // shows it with a frame, passes it on with the arrow keys within its two rows

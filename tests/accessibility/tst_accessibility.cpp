@@ -1,14 +1,15 @@
 // What a screen reader receives from the game: the events of moves, title
 // changes and the end, and the roles and names of every window's elements.
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "options/optionsform.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "tests/support/testgame.h"
-#include "ui/high.h"
-#include "ui/hightab.h"
-#include "ui/options.h"
+#include "boardcontrols.h"
+#include "high.h"
+#include "highcontrols.h"
+#include "hightab.h"
+#include "hightabcontrols.h"
+#include "module1.h"
+#include "options.h"
+#include "optionscontrols.h"
+#include "recordfile.h"
+#include "testgame.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -111,9 +112,9 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, focused);
         QFETCH(QString, title);
-        board& window = activeBoard();
+        BoardControls& window = activeBoard();
         game->SetBoard(layout);
-        window.setWindowTitle(QStringLiteral("   0. lépés"));
+        window.Form->setWindowTitle(QStringLiteral("   0. lépés"));
         QWidget* before = QApplication::focusWidget();
         heard().clear();
 
@@ -133,9 +134,10 @@ private slots:
         } else {
             QCOMPARE(element(QApplication::focusWidget())->text(QAccessible::Name), focused);
             QVERIFY(wasHeard(QAccessible::Focus, QApplication::focusWidget()));
-            QVERIFY(wasHeard(QAccessible::NameChanged, &window));
+            QVERIFY(wasHeard(QAccessible::NameChanged, window.Form));
         }
-        QCOMPARE(element(&window)->text(QAccessible::Name), title.isEmpty() ? QStringLiteral("   0. lépés") : title);
+        QCOMPARE(
+            element(window.Form)->text(QAccessible::Name), title.isEmpty() ? QStringLiteral("   0. lépés") : title);
     }
 
     void theEndIsHeard_data()
@@ -151,10 +153,10 @@ private slots:
     {
         QFETCH(QString, input);
         QFETCH(bool, record);
-        board& window = activeBoard();
+        BoardControls& window = activeBoard();
         window.Timer1->stop();
         for (int second = 0; second < 7; ++second)
-            window.Timer1_Timer();
+            BoardEvents::Timer1_Timer();
         for (int slot = 0; slot < 10 && !record; ++slot)
             Module1::RecordSeconds[slot] = 1;
         game->SetBoard(OneMoveFromSolved);
@@ -220,7 +222,7 @@ private slots:
 
     void helpTextReadsAsParagraphs()
     {
-        const QString help = element(Forms::options().Label6)->text(QAccessible::Name);
+        const QString help = element(Forms::options.Load().Label6)->text(QAccessible::Name);
         QVERIFY(!help.contains(QLatin1Char('\r')));
         QCOMPARE(help.count(QLatin1Char('\n')), 5);
         QVERIFY(help.contains(QStringLiteral("Egérrel\nKattintsunk")));
@@ -239,8 +241,8 @@ private slots:
     {
         QFETCH(int, row);
         QFETCH(int, column);
-        board& window = game->Board();
-        QAccessibleInterface* grid = element(&window)->child(0);
+        BoardControls& window = game->Board();
+        QAccessibleInterface* grid = element(window.Form)->child(0);
         QCOMPARE(grid->role(), QAccessible::Table);
         QCOMPARE(grid->tableInterface()->rowCount(), 4);
         QCOMPARE(grid->tableInterface()->columnCount(), 4);
@@ -251,13 +253,13 @@ private slots:
         QCOMPARE(cell->tableCellInterface()->rowIndex(), row);
         QCOMPARE(cell->tableCellInterface()->columnIndex(), column);
         // The tiles hang under the grid only, not under the window too.
-        for (int i = 1; i < element(&window)->childCount(); ++i)
-            QVERIFY(element(&window)->child(i)->role() != QAccessible::Cell);
+        for (int i = 1; i < element(window.Form)->childCount(); ++i)
+            QVERIFY(element(window.Form)->child(i)->role() != QAccessible::Cell);
     }
 
     void recordRowReadsNameAndTime()
     {
-        HightabControls& list = Forms::hightab();
+        HightabControls& list = Forms::hightab.Load();
         list.List1->addItem(QStringLiteral("Kata"));
         list.List2->addItem(QStringLiteral("00 : 12"));
         for (QListWidget* column : {list.List1, list.List2})
@@ -266,34 +268,34 @@ private slots:
     }
 
 private:
-    board& activeBoard()
+    BoardControls& activeBoard()
     {
-        board& window = game->Board();
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
+        BoardControls& window = game->Board();
+        window.Form->show();
+        window.Form->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.Form))
             qFatal("the main window did not become active");
         return window;
     }
 
     QWidget* controlNamed(const QString& path)
     {
-        auto& main = static_cast<board&>(*Forms::board().Form);
-        auto& entry = static_cast<high&>(*Forms::high().Form);
-        auto& records = static_cast<hightab&>(*Forms::hightab().Form);
-        auto& settings = static_cast<options&>(*Forms::options().Form);
+        auto& main = Forms::board.Load();
+        auto& entry = Forms::high.Load();
+        auto& records = Forms::hightab.Load();
+        auto& settings = Forms::options.Load();
         const QHash<QString, QWidget*> controls{
-            {QStringLiteral("board"), &main},
+            {QStringLiteral("board"), main.Form},
             {QStringLiteral("board.Label1"), main.Label1},
             {QStringLiteral("board.Command1"), main.Command1},
             {QStringLiteral("board.Command2"), main.Command2},
-            {QStringLiteral("high"), &entry},
+            {QStringLiteral("high"), entry.Form},
             {QStringLiteral("high.Text1"), entry.Text1},
             {QStringLiteral("high.Text2"), entry.Text2},
-            {QStringLiteral("hightab"), &records},
+            {QStringLiteral("hightab"), records.Form},
             {QStringLiteral("hightab.List1"), records.List1},
             {QStringLiteral("hightab.List2"), records.List2},
-            {QStringLiteral("options"), &settings},
+            {QStringLiteral("options"), settings.Form},
             {QStringLiteral("options.Picture3"), settings.Picture3[3]},
             {QStringLiteral("options.Picture1"), settings.Picture1},
         };

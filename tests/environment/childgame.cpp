@@ -1,21 +1,22 @@
-#include "tests/environment/childgame.h"
+#include "childgame.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/moves.h"
-#include "options/picturesets.h"
-#include "platform/appfolder.h"
-#include "platform/endprogram.h"
-#include "platform/errorreport.h"
-#include "platform/folderclaim.h"
-#include "platform/random.h"
-#include "platform/termination.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "tests/support/testgame.h"
-#include "ui/board.h"
-#include "ui/forms.h"
-#include "ui/high.h"
+#include "appfolder.h"
+#include "board.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "endprogram.h"
+#include "errorreport.h"
+#include "folderclaim.h"
+#include "forms.h"
+#include "high.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "module1.h"
+#include "picturesets.h"
+#include "random.h"
+#include "recordfile.h"
+#include "termination.h"
+#include "testgame.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -46,10 +47,10 @@ void startGame(const QString& folder)
 
 // Each move takes the tile right of (or else left of) the empty cell, then
 // the one below (or else above): every click is a real move.
-void makeTwentyMoves(board& window)
+void makeTwentyMoves(BoardControls& window)
 {
     for (int i = 0; i < 20; ++i) {
-        Module1::FindEmptyCell();
+        BoardEvents::FindEmptyCell();
         int row = Module1::EmptyRow;
         int col = Module1::EmptyCol;
         if (i % 2 == 0)
@@ -62,7 +63,7 @@ void makeTwentyMoves(board& window)
 
 void play()
 {
-    auto& window = *static_cast<board*>(Forms::board().Form);
+    auto& window = Forms::board.Load();
     // A clock that stands still makes the record's time known: "00 : 00".
     window.Timer1->stop();
     makeTwentyMoves(window);
@@ -70,11 +71,11 @@ void play()
 
     ShowLayout(OneMoveFromSolved);
     QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
-    auto& entry = *static_cast<high*>(Forms::high().Form);
+    auto& entry = Forms::high.Load();
     entry.Text1->clear();
     QTest::keyClicks(entry.Text1, QStringLiteral("Kata"));
     QTest::mouseClick(entry.Command1, Qt::LeftButton);
-    const HightabControls& list = Forms::hightab();
+    const HightabControls& list = Forms::hightab.Load();
     for (int i = 0; i < list.List1->count(); ++i)
         say(QStringLiteral("record: %1 %2").arg(list.List1->item(i)->text(), list.List2->item(i)->text()));
 
@@ -86,7 +87,7 @@ void play()
 int Play(const QString& folder)
 {
     startGame(folder);
-    Forms::board().Form->show();
+    Forms::board.Load().Form->show();
     QTimer start;
     start.setSingleShot(true);
     QObject::connect(&start, &QTimer::timeout, play);
@@ -114,7 +115,7 @@ QByteArray SavedList(int which)
 int SaveForever(const QString& folder)
 {
     startGame(folder);
-    HightabControls& list = Forms::hightab();
+    HightabControls& list = Forms::hightab.Load();
     for (int which = 0;; which = 1 - which) {
         list.List1->clear();
         list.List2->clear();
@@ -152,13 +153,13 @@ int Start(const QString& folder, bool leave)
     ui::RegisterForms();
     PictureSetChoice::FinishInterruptedChoice();
     claim.OnWake([] { say(QStringLiteral("woken")); });
-    Forms::board().Form->show();
+    Forms::board.Load().Form->show();
     QTimer started;
     started.setSingleShot(true);
     QObject::connect(&started, &QTimer::timeout, [leave] {
         say(QStringLiteral("started"));
         if (leave)
-            static_cast<board*>(Forms::board().Form)->Command1_Click();
+            BoardEvents::Command1_Click();
     });
     started.start(0);
     return QApplication::exec();
@@ -168,8 +169,8 @@ int ChooseForever(const QString& folder)
 {
     startGame(folder);
     for (int set = 0;; set = 1 - set) {
-        PictureSetChoice::ThumbnailClick(set);
-        PictureSetChoice::Confirm();
+        OptionsEvents::Picture3_Click(set);
+        OptionsEvents::Command1_Click();
         static bool first = true;
         if (std::exchange(first, false))
             say(QStringLiteral("copying"));

@@ -1,8 +1,8 @@
 // The game in hostile surroundings, each case in a child process: killed in
 // the middle of saving or copying, started in a read-only folder, with damaged
 // pictures, with hostile record files, twice in one folder, ended by signals.
-#include "platform/filecopy.h"
-#include "tests/environment/childgame.h"
+#include "childgame.h"
+#include "filecopy.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // libFuzzer entry: any bytes as the record file and through the code page.
-#include "tests/fuzz/recordfilecheck.h"
+#include "recordfilecheck.h"
 
 #include <QApplication>
 

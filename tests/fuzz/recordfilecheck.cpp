@@ -1,11 +1,12 @@
-#include "tests/fuzz/recordfilecheck.h"
+#include "recordfilecheck.h"
 
-#include "platform/appfolder.h"
-#include "platform/codepage.h"
-#include "platform/errorreport.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "ui/forms.h"
+#include "appfolder.h"
+#include "codepage.h"
+#include "errorreport.h"
+#include "forms.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "recordfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,7 +37,7 @@ QByteArray readScores()
 // The lists as a load from the file fills them, as the lines a save writes.
 QList<QByteArray> loadShown()
 {
-    HightabControls& hightab = Forms::hightab();
+    HightabControls& hightab = Forms::hightab.Load();
     hightab.List1->clear();
     hightab.List2->clear();
     Module1::LoadRecords();
@@ -46,7 +47,7 @@ QList<QByteArray> loadShown()
 QString checkTable()
 {
     using namespace Module1;
-    const HightabControls& hightab = Forms::hightab();
+    const HightabControls& hightab = Forms::hightab.Load();
     if (LastRecord < -1 || LastRecord >= RecordSlots)
         return QStringLiteral("LastRecord out of range: %1").arg(LastRecord);
     for (int i = 0; i < LastRecord; ++i)

@@ -1,6 +1,6 @@
 // Every input in the fuzzer's corpus, through the same checks in the
 // ordinary build: what the fuzzer once found stays found.
-#include "tests/fuzz/recordfilecheck.h"
+#include "recordfilecheck.h"
 
 #include <QDir>
 #include <QFile>

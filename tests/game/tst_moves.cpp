@@ -1,5 +1,5 @@
-#include "game/boardmodel.h"
-#include "tests/support/testgame.h"
+#include "module1.h"
+#include "testgame.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -16,14 +16,14 @@ std::array<int, 16> blankAt(int blank)
     return layout;
 }
 
-QImage shownIn(const board& window, int box)
+QImage shownIn(const BoardControls& window, int box)
 {
     return window.Picture1[box]->Picture().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QImage fileImage(int k)
 {
-    return QImage(Module1::ImagePath(k)).convertToFormat(QImage::Format_RGB32);
+    return QImage(TilePictures::ImagePath(k)).convertToFormat(QImage::Format_RGB32);
 }
 
 QString moveTitle(int count)
@@ -68,14 +68,14 @@ private slots:
         QFETCH(int, clicked);
         QFETCH(bool, moves);
         QFETCH(int, count);
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         game->SetBoard(blankAt(blank));
         const int tile = game->PictureAt(clicked);
 
         QTest::mouseClick(window.Picture1[clicked], Qt::LeftButton);
 
         QCOMPARE(Module1::MoveCount, double(count));
-        QCOMPARE(window.windowTitle(), moveTitle(count));
+        QCOMPARE(window.Form->windowTitle(), moveTitle(count));
         if (moves) {
             QCOMPARE(game->PictureAt(clicked), 16);
             QCOMPARE(game->PictureAt(blank), tile);
@@ -119,7 +119,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(int, moving);
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         game->SetBoard(blankAt(blank));
         const std::array<int, 16> before = blankAt(blank);
 
@@ -127,7 +127,7 @@ private slots:
 
         const int count = moving < 0 ? 0 : 1;
         QCOMPARE(Module1::MoveCount, double(count));
-        QCOMPARE(window.windowTitle(), moveTitle(count));
+        QCOMPARE(window.Form->windowTitle(), moveTitle(count));
         for (int i = 0; i < 16; ++i) {
             int expected = before[i];
             if (moving >= 0 && i == blank)
@@ -141,7 +141,7 @@ private slots:
 
     void heldArrowStopsAtTheEdge()
     {
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         game->SetBoard(blankAt(4));
         for (int repeat = 0; repeat < 6; ++repeat)
             QTest::keyClick(window.Picture1[0], Qt::Key_Left);
@@ -159,9 +159,9 @@ private slots:
     void solvingMoveEndsTheGame()
     {
         QFETCH(bool, byKey);
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         for (int t = 0; t < 42; ++t)
-            window.Timer1_Timer();
+            BoardEvents::Timer1_Timer();
         game->SetBoard(OneMoveFromSolved);
         if (byKey)
             QTest::keyClick(window.Picture1[3], Qt::Key_Left);
@@ -173,7 +173,7 @@ private slots:
         QVERIFY(!window.Picture2->isHidden());
         QVERIFY(!window.Timer1->isActive());
         QCOMPARE(window.Label1->text(), QStringLiteral("00 : 42"));
-        QCOMPARE(window.windowTitle(), moveTitle(1));
+        QCOMPARE(window.Form->windowTitle(), moveTitle(1));
         QCOMPARE(shownIn(window, 15), fileImage(16));
 
         // A solved board takes no further input.
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(Module1::MoveCount, 1.0);
         QCOMPARE(game->PictureAt(15), 16);
 
-        window.Command2_Click();
+        BoardEvents::Command2_Click();
         for (int i = 0; i < 16; ++i)
             QVERIFY(window.Picture1[i]->isEnabled());
         QVERIFY(window.Picture2->isHidden());
@@ -191,7 +191,7 @@ private slots:
 
     void solvedDealIsRecognisedOnlyAtTheFirstInput()
     {
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         game->SetBoard(SolvedLayout);
         QVERIFY(window.Picture1[0]->isEnabled());
         QVERIFY(window.Picture2->isHidden());
@@ -200,14 +200,14 @@ private slots:
 
         QVERIFY(!window.Picture1[0]->isEnabled());
         QVERIFY(!window.Picture2->isHidden());
-        QCOMPARE(window.windowTitle(), moveTitle(0));
+        QCOMPARE(window.Form->windowTitle(), moveTitle(0));
     }
 
     // A seeded walk of the blank away from the solved picture, then the keys
     // that walk it back, pressed on the real window.
     void wholeGameByKeys()
     {
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         std::array<int, 16> layout = SolvedLayout;
         int blank = 15;
         QList<Qt::Key> solution;
@@ -237,7 +237,7 @@ private slots:
 
         QVERIFY(!window.Picture1[0]->isEnabled());
         QVERIFY(!window.Picture2->isHidden());
-        QCOMPARE(window.windowTitle(), moveTitle(int(solution.size())));
+        QCOMPARE(window.Form->windowTitle(), moveTitle(int(solution.size())));
     }
 
 private:

@@ -1,8 +1,6 @@
-#include "game/boardmodel.h"
-#include "game/clock.h"
-#include "game/moves.h"
-#include "game/newgame.h"
-#include "tests/support/testgame.h"
+#include "boardevents.h"
+#include "module1.h"
+#include "testgame.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +14,7 @@ namespace {
 int pictureNumber(const QString& path)
 {
     for (int k = 1; k <= 16; ++k)
-        if (path == Module1::ImagePath(k))
+        if (path == TilePictures::ImagePath(k))
             return k;
     return 0;
 }
@@ -55,11 +53,11 @@ private slots:
 
     void imagePathJoinsFolderSeparatorAndNumber()
     {
-        QCOMPARE(Module1::ImagePath(7), game->Folder() + QDir::separator() + "7.jpg");
-        QCOMPARE(Module1::BlankImagePath(), game->Folder() + QDir::separator() + "16.jpg");
+        QCOMPARE(TilePictures::ImagePath(7), game->Folder() + QDir::separator() + "7.jpg");
+        QCOMPARE(TilePictures::BlankImagePath(), game->Folder() + QDir::separator() + "16.jpg");
         game->Board();
         for (int i = 0; i < 16; ++i)
-            QCOMPARE(Module1::SolvedCells[i / 4][i % 4], Module1::ImagePath(i + 1));
+            QCOMPARE(Module1::SolvedCells[i / 4][i % 4], TilePictures::ImagePath(i + 1));
     }
 
     void newGameStartsAFreshGame_data()
@@ -75,12 +73,12 @@ private slots:
     {
         QFETCH(bool, solveFirst);
         QFETCH(int, ticksFirst);
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         for (int t = 0; t < ticksFirst; ++t)
-            window.Timer1_Timer();
+            BoardEvents::Timer1_Timer();
         if (solveFirst) {
             game->SetBoard(OneMoveFromSolved);
-            window.Picture1_Click(15);
+            BoardEvents::Picture1_Click(15);
             QVERIFY(!window.Picture1[0]->isEnabled());
         }
 
@@ -96,13 +94,13 @@ private slots:
             QVERIFY2(!file.isNull() && shown == file, qPrintable(QString("box %1").arg(i)));
         }
         for (int k = 1; k <= 16; ++k)
-            QCOMPARE(paths.count(Module1::ImagePath(k)), 1);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Dezudor játék"));
+            QCOMPARE(paths.count(TilePictures::ImagePath(k)), 1);
+        QCOMPARE(window.Form->windowTitle(), QStringLiteral("Dezudor játék"));
         QCOMPARE(window.Label1->text(), QStringLiteral("00 : 00"));
         QCOMPARE(Module1::MoveCount, 0.0);
         QVERIFY(window.Picture2->isHidden());
         QVERIFY(window.Timer1->isActive());
-        QCOMPARE(window.focusWidget(), window.Picture1[0]);
+        QCOMPARE(window.Form->focusWidget(), window.Picture1[0]);
         QVERIFY(game->Messages.isEmpty());
     }
 
@@ -118,7 +116,7 @@ private slots:
         for (int n = 0; n < deals; ++n) {
             Module1::NewGame();
             for (int i = 0; i < 16; ++i)
-                blankIn[i] += Module1::BoardCells[i / 4][i % 4] == Module1::BlankImagePath();
+                blankIn[i] += Module1::BoardCells[i / 4][i % 4] == TilePictures::BlankImagePath();
             unsolvable += !solvable();
         }
         for (int i = 0; i < 16; ++i)
@@ -142,9 +140,9 @@ private slots:
     {
         QFETCH(int, ticks);
         QFETCH(QString, text);
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         for (int t = 0; t < ticks; ++t)
-            window.Timer1_Timer();
+            BoardEvents::Timer1_Timer();
         QCOMPARE(window.Label1->text(), text);
         QVERIFY(Module1::ClockSeconds < 60);
     }
@@ -174,7 +172,7 @@ private slots:
             file.write(bytes);
         }
 
-        board& window = game->Board();
+        BoardControls& window = game->Board();
 
         QCOMPARE(game->Messages.size(), 1);
         for (const QString& name : missing + corrupt)
@@ -185,7 +183,7 @@ private slots:
         }
 
         // Each file is reported once a run, not at every deal.
-        window.Command2_Click();
+        BoardEvents::Command2_Click();
         QCOMPARE(game->Messages.size(), 1);
         QVERIFY(window.Timer1->isActive());
     }

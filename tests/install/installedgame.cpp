@@ -1,13 +1,15 @@
-#include "tests/install/installedgame.h"
+#include "installedgame.h"
 
-#include "game/boardcontrols.h"
-#include "options/picturesets.h"
-#include "platform/appfolder.h"
-#include "platform/errorreport.h"
-#include "platform/random.h"
-#include "records/recordforms.h"
-#include "ui/board.h"
-#include "ui/forms.h"
+#include "appfolder.h"
+#include "board.h"
+#include "boardcontrols.h"
+#include "errorreport.h"
+#include "forms.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "optionsevents.h"
+#include "picturesets.h"
+#include "random.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -28,16 +30,16 @@ void say(const QString& line)
 void act(bool play)
 {
     say(QStringLiteral("folder: ") + platform::AppFolder());
-    HightabControls& list = Forms::hightab();
+    HightabControls& list = Forms::hightab.Load();
     for (int i = 0; i < list.List1->count(); ++i)
         say(QStringLiteral("record: %1 %2").arg(list.List1->item(i)->text(), list.List2->item(i)->text()));
     if (play) {
-        PictureSetChoice::ThumbnailClick(1);
-        PictureSetChoice::Confirm();
+        OptionsEvents::Picture3_Click(1);
+        OptionsEvents::Command1_Click();
         list.List1->addItem(QStringLiteral("Őrs"));
         list.List2->addItem(QStringLiteral("00 : 42"));
     }
-    static_cast<board*>(Forms::board().Form)->Command1->click();
+    Forms::board.Load().Command1->click();
 }
 
 } // namespace
@@ -49,7 +51,7 @@ int Run(const char* what)
     platform::SeedRandom(5);
     platform::SetErrorReporter([](const QString& text) { say(QStringLiteral("message: ") + text); });
     ui::RegisterForms();
-    Forms::board().Form->show();
+    Forms::board.Load().Form->show();
     const bool play = std::strcmp(what, "play") == 0;
     QTimer begin;
     begin.setSingleShot(true);

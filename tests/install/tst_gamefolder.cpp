@@ -1,9 +1,9 @@
 // Where the game keeps its files, each start in a child process that finds
 // its folder as an installed game does: beside a writable executable, else in
 // the player's data folder; and Qt's own texts in Hungarian.
-#include "platform/qtcatalogue.h"
-#include "tests/install/installedgame.h"
-#include "tests/support/testgame.h"
+#include "installedgame.h"
+#include "qtcatalogue.h"
+#include "testgame.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

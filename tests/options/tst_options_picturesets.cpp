@@ -1,10 +1,10 @@
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/clock.h"
-#include "options/optionsform.h"
-#include "options/picturesets.h"
-#include "tests/support/testgame.h"
-#include "ui/options.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "module1.h"
+#include "options.h"
+#include "optionscontrols.h"
+#include "picturesets.h"
+#include "testgame.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,15 +69,15 @@ private:
     static void letClockRun()
     {
         for (int i = 0; i < 5; ++i)
-            Module1::ClockTick();
-        QCOMPARE(Forms::board().Label1->text(), QStringLiteral("00 : 05"));
+            BoardEvents::Timer1_Timer();
+        QCOMPARE(Forms::board.Load().Label1->text(), QStringLiteral("00 : 05"));
     }
 
 private slots:
     void init()
     {
         game = std::make_unique<TestGame>(5);
-        game->Board().show();
+        game->Board().Form->show();
     }
 
     void cleanup()
@@ -111,7 +111,7 @@ private slots:
             if (step == QLatin1String("ok")) {
                 letClockRun();
                 QTest::mouseClick(window->Command1, Qt::LeftButton);
-                QCOMPARE(Forms::board().Label1->text(), QStringLiteral("00 : 00"));
+                QCOMPARE(Forms::board.Load().Label1->text(), QStringLiteral("00 : 00"));
                 QVERIFY(window->isHidden());
             } else if (step == QLatin1String("cancel")) {
                 QTest::mouseClick(window->Command2, Qt::LeftButton);
@@ -135,8 +135,8 @@ private slots:
         QTest::mouseClick(window.Picture3[3], Qt::LeftButton);
         QCOMPARE(Module1::PictureSetPrefix, game->FilePath(QStringLiteral("m")));
         QCOMPARE(currentPieces(), before);
-        QCOMPARE(Forms::board().Label1->text(), QStringLiteral("00 : 05"));
-        QVERIFY(window.isVisible());
+        QCOMPARE(Forms::board.Load().Label1->text(), QStringLiteral("00 : 05"));
+        QVERIFY(window.Form->isVisible());
     }
 
     // The boxes show what the chosen set's files hold, also after a restart.
@@ -221,8 +221,8 @@ private slots:
         QVERIFY2(game->Messages[0].contains(says), qPrintable(game->Messages[0]));
         QCOMPARE(currentPieces(), before);
         QCOMPARE(QDir(game->Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
-        QCOMPARE(Forms::board().Label1->text(), QStringLiteral("00 : 05"));
-        QVERIFY(window.isVisible());
+        QCOMPARE(Forms::board.Load().Label1->text(), QStringLiteral("00 : 05"));
+        QVERIFY(window.Form->isVisible());
     }
 };
 

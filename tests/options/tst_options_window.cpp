@@ -1,12 +1,13 @@
-#include "game/boardcontrols.h"
-#include "game/clock.h"
-#include "options/optionsform.h"
-#include "options/optionswindow.h"
-#include "records/recordforms.h"
-#include "tests/support/imagedifference.h"
-#include "tests/support/keyboard.h"
-#include "tests/support/testgame.h"
-#include "ui/options.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "imagedifference.h"
+#include "keyboard.h"
+#include "options.h"
+#include "optionscontrols.h"
+#include "optionstexts.h"
+#include "testgame.h"
 
 #include <QFile>
 #include <QTabBar>
@@ -17,7 +18,7 @@
 namespace {
 
 const QString Prompt = QStringLiteral("Kattints valamelyik képre!");
-const QString Contact = QStringLiteral("Kapcsolat: ") + OptionsWindow::ContactAddress();
+const QString Contact = QStringLiteral("Kapcsolat: ") + OptionsTexts::ContactAddress();
 
 const QString HelpText
     = QStringLiteral("A játék kétféleképpen is irányítható: \n\r\n\r"
@@ -65,7 +66,7 @@ private slots:
     void init()
     {
         game = std::make_unique<TestGame>(11);
-        game->Board().show();
+        game->Board().Form->show();
     }
 
     void cleanup()
@@ -77,12 +78,12 @@ private slots:
     void windowHasItsLayout()
     {
         options& window = open();
-        QVERIFY(window.isVisible());
+        QVERIFY(window.Form->isVisible());
         QVERIFY(!window.isModal());
         QVERIFY(!window.parentWidget());
-        QCOMPARE(window.windowTitle(), QStringLiteral("Beállítások"));
-        QVERIFY(!window.windowIcon().isNull());
-        QCOMPARE(window.size(), QSize(379, 297));
+        QCOMPARE(window.Form->windowTitle(), QStringLiteral("Beállítások"));
+        QVERIFY(!window.Form->windowIcon().isNull());
+        QCOMPARE(window.Form->size(), QSize(379, 297));
         QCOMPARE(window.SSTab1->count(), 3);
         QCOMPARE(window.SSTab1->tabText(0), QStringLiteral("Képválasztás"));
         QCOMPARE(window.SSTab1->tabText(1), QStringLiteral("Irányítás"));
@@ -119,7 +120,7 @@ private slots:
         QFETCH(QPoint, inWindow);
         QFETCH(QString, title);
         options& window = open();
-        selectTab(window, OptionsWindow::PictureTab);
+        selectTab(window, OptionsTexts::PictureTab);
         QCOMPARE(window.Picture3[index]->parentWidget(), window.Frame1);
         QCOMPARE(window.Picture3[index]->geometry(), geometry);
         QCOMPARE(window.Picture3[index]->mapTo(&window, QPoint(0, 0)), inWindow);
@@ -156,7 +157,7 @@ private slots:
     void firstOpeningShowsTheAboutPage()
     {
         options& window = open();
-        QCOMPARE(window.SSTab1->currentIndex(), int(OptionsWindow::AboutTab));
+        QCOMPARE(window.SSTab1->currentIndex(), int(OptionsTexts::AboutTab));
         QVERIFY(window.Label1->text().isEmpty());
         QCOMPARE(window.Label6->text(), HelpText);
     }
@@ -192,9 +193,9 @@ private slots:
         QTest::addColumn<QString>("leave");
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("status");
-        QTest::newRow("OK") << "ok" << int(OptionsWindow::PictureTab) << Prompt;
-        QTest::newRow("Mégsem") << "cancel" << int(OptionsWindow::AboutTab) << QString();
-        QTest::newRow("close box") << "close" << int(OptionsWindow::AboutTab) << QString();
+        QTest::newRow("OK") << "ok" << int(OptionsTexts::PictureTab) << Prompt;
+        QTest::newRow("Mégsem") << "cancel" << int(OptionsTexts::AboutTab) << QString();
+        QTest::newRow("close box") << "close" << int(OptionsTexts::AboutTab) << QString();
     }
 
     void reopeningAfterLeaving()
@@ -203,7 +204,7 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QString, status);
         options* window = &open();
-        selectTab(*window, OptionsWindow::PictureTab);
+        selectTab(*window, OptionsTexts::PictureTab);
         if (leave == QLatin1String("ok")) {
             QTest::mouseClick(window->Command1, Qt::LeftButton);
             QVERIFY(Forms::options.IsLoaded());
@@ -258,7 +259,7 @@ private slots:
         const QByteArray before = piece.readAll();
         piece.close();
         options& window = open();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(QTest::qWaitForWindowActive(window.Form));
         PressKeys(steps);
 
         // OK keeps the window hidden with its status line; Escape unloads it.
@@ -286,7 +287,7 @@ private slots:
     // On screen each LF CR is one line break: a paragraph is one empty line.
     void helpTextShowsOneBreakPerPair()
     {
-        const QString screen = OptionsWindow::ScreenText(open().Label6->text());
+        const QString screen = OptionsTexts::ScreenText(open().Label6->text());
         QVERIFY(!screen.contains(QLatin1Char('\r')));
         const QStringList lines = screen.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 13);
@@ -305,7 +306,7 @@ private slots:
         game->SetBoard({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16, 14, 15});
         QTest::mouseClick(game->Board().Picture1[14], Qt::LeftButton);
         QCOMPARE(game->PictureAt(13), 14);
-        QVERIFY(Forms::board().Timer1->isActive());
+        QVERIFY(Forms::board.Load().Timer1->isActive());
         QVERIFY(Forms::options.Window()->isVisible());
     }
 
@@ -322,8 +323,8 @@ private slots:
         options& window = open();
         if (hidden)
             QTest::mouseClick(window.Command1, Qt::LeftButton);
-        Forms::hightab().List1->addItem(QStringLiteral("Anna"));
-        Forms::hightab().List2->addItem(QStringLiteral("01 : 05"));
+        Forms::hightab.Load().List1->addItem(QStringLiteral("Anna"));
+        Forms::hightab.Load().List2->addItem(QStringLiteral("01 : 05"));
         QTest::mouseClick(game->Board().Command1, Qt::LeftButton);
         QVERIFY(game->ProgramEnded);
         QVERIFY(!Forms::options.IsLoaded());

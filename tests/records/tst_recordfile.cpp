@@ -1,6 +1,7 @@
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "tests/support/testgame.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "recordfile.h"
+#include "testgame.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +46,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, readBack);
         game->Board();
-        HightabControls& hightab = Forms::hightab();
+        HightabControls& hightab = Forms::hightab.Load();
         for (int i = 0; i < names.size(); ++i) {
             hightab.List1->addItem(names[i]);
             hightab.List2->addItem(QStringLiteral("01 : 0%1").arg(5 + i));
@@ -118,8 +119,8 @@ private slots:
 
         game->Board();
 
-        QCOMPARE(ListRows(Forms::hightab().List1), names);
-        QCOMPARE(ListRows(Forms::hightab().List2), times);
+        QCOMPARE(ListRows(Forms::hightab.Load().List1), names);
+        QCOMPARE(ListRows(Forms::hightab.Load().List2), times);
         QCOMPARE(int(Module1::LastRecord), lastRecord);
         for (int i = 0; i < lastRecord; ++i)
             QVERIFY(Module1::RecordSeconds[i] <= Module1::RecordSeconds[i + 1]);
@@ -128,7 +129,7 @@ private slots:
     void missingFileIsAnEmptyList()
     {
         game->Board();
-        QCOMPARE(Forms::hightab().List1->count(), 0);
+        QCOMPARE(Forms::hightab.Load().List1->count(), 0);
         QVERIFY(game->Messages.isEmpty());
         QVERIFY(!QFile::exists(game->FilePath("scores.txt")));
     }
@@ -143,8 +144,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("d\r\n00 : 40\r\n");
         file.close();
-        Forms::hightab().List1->clear();
-        Forms::hightab().List2->clear();
+        Forms::hightab.Load().List1->clear();
+        Forms::hightab.Load().List2->clear();
         Module1::LoadRecords();
         QCOMPARE(Module1::RecordSeconds[0], 40.0);
         QCOMPARE(Module1::RecordSeconds[1], 20.0);
@@ -167,11 +168,11 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(bytes);
             file.close();
-            Forms::hightab().List1->clear();
-            Forms::hightab().List2->clear();
+            Forms::hightab.Load().List1->clear();
+            Forms::hightab.Load().List2->clear();
             Module1::LoadRecords();
-            QVERIFY(Forms::hightab().List1->count() <= 10);
-            QCOMPARE(Forms::hightab().List1->count(), Forms::hightab().List2->count());
+            QVERIFY(Forms::hightab.Load().List1->count() <= 10);
+            QCOMPARE(Forms::hightab.Load().List1->count(), Forms::hightab.Load().List2->count());
             QVERIFY(Module1::LastRecord >= -1 && Module1::LastRecord <= 14);
         }
     }
@@ -180,12 +181,12 @@ private slots:
     {
         game->Board();
         QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
-        Forms::hightab().List1->addItem("Anna");
-        Forms::hightab().List2->addItem("01 : 05");
+        Forms::hightab.Load().List1->addItem("Anna");
+        Forms::hightab.Load().List2->addItem("01 : 05");
         QVERIFY(!Module1::SaveRecords());
         QCOMPARE(game->Messages.size(), 1);
         QVERIFY2(game->Messages.first().contains(game->FilePath("scores.txt")), qPrintable(game->Messages.first()));
-        QCOMPARE(ListRows(Forms::hightab().List1), QStringList{"Anna"});
+        QCOMPARE(ListRows(Forms::hightab.Load().List1), QStringList{"Anna"});
 
         // Said once; after a good save a new failure is news again.
         QVERIFY(!Module1::SaveRecords());

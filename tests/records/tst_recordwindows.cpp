@@ -1,12 +1,13 @@
-#include "game/boardmodel.h"
-#include "game/recordcheck.h"
-#include "records/recordentry.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "tests/support/keyboard.h"
-#include "tests/support/testgame.h"
-#include "ui/high.h"
-#include "ui/hightab.h"
+#include "boardevents.h"
+#include "high.h"
+#include "highcontrols.h"
+#include "highevents.h"
+#include "hightab.h"
+#include "hightabcontrols.h"
+#include "keyboard.h"
+#include "module1.h"
+#include "recordfile.h"
+#include "testgame.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,14 +20,14 @@
 
 namespace {
 
-high& entryWindow()
+HighControls& entryWindow()
 {
-    return *static_cast<high*>(Forms::high().Form);
+    return Forms::high.Load();
 }
 
-hightab& listWindow()
+HightabControls& listWindow()
 {
-    return *static_cast<hightab*>(Forms::hightab().Form);
+    return Forms::hightab.Load();
 }
 
 // Key presses with their characters, accented ones included.
@@ -55,23 +56,23 @@ private slots:
     void windowsHaveTheirLayout()
     {
         game->Board();
-        high& entry = entryWindow();
-        QCOMPARE(entry.size(), QSize(214, 116));
-        QCOMPARE(entry.windowTitle(), QStringLiteral("Felvétel a rekord listába"));
+        HighControls& entry = entryWindow();
+        QCOMPARE(entry.Form->size(), QSize(214, 116));
+        QCOMPARE(entry.Form->windowTitle(), QStringLiteral("Felvétel a rekord listába"));
         QCOMPARE(entry.Text1->text(), QStringLiteral("Névtelen"));
         QCOMPARE(entry.Text1->geometry(), QRect(16, 40, 89, 21));
         QCOMPARE(entry.Label2->text(), QStringLiteral("Időeredmény:"));
         QCOMPARE(entry.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(entry.Command1->text(), QStringLiteral("Rendben"));
         QCOMPARE(entry.Command2->text(), QStringLiteral("Mégsem"));
-        hightab& list = listWindow();
-        QCOMPARE(list.size(), QSize(170, 224));
-        QCOMPARE(list.windowTitle(), QStringLiteral("Rekordlista"));
+        HightabControls& list = listWindow();
+        QCOMPARE(list.Form->size(), QSize(170, 224));
+        QCOMPARE(list.Form->windowTitle(), QStringLiteral("Rekordlista"));
         QCOMPARE(list.List1->palette().color(QPalette::Base), QColor(136, 160, 112));
         QCOMPARE(list.Label1->palette().color(QPalette::Window), QColor(1, 127, 126));
         QCOMPARE(list.Label1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
         QCOMPARE(list.Command2->text(), QStringLiteral("Törlés"));
-        QVERIFY(list.isHidden());
+        QVERIFY(list.Form->isHidden());
     }
 
     // A player's keys through one or two records. "<solve N>" lets the clock
@@ -102,15 +103,15 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QStringList, times);
         QFETCH(QString, active);
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         // Only the test's own ticks move the clock, however long a step takes.
         const QSignalBlocker realTicks(window.Timer1);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.Form->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.Form));
         for (const QString& step : steps) {
             if (step.startsWith(QLatin1String("<solve "))) {
                 for (int t = step.mid(7).chopped(1).toInt(); t > 0; --t)
-                    window.Timer1_Timer();
+                    BoardEvents::Timer1_Timer();
                 ShowLayout(OneMoveFromSolved);
                 PressKeys({"<Left>"});
             } else {
@@ -136,12 +137,12 @@ private slots:
     void tenRowsFitWithoutScrollBars()
     {
         game->Board();
-        hightab& list = listWindow();
+        HightabControls& list = listWindow();
         for (int i = 0; i < 10; ++i) {
             list.List1->addItem(QStringLiteral("Ödön"));
             list.List2->addItem(QStringLiteral("999 : 59"));
         }
-        list.show();
+        list.Form->show();
         for (QListWidget* box : {list.List1, list.List2}) {
             QVERIFY(!box->horizontalScrollBar()->isVisible());
             QVERIFY(!box->verticalScrollBar()->isVisible());
@@ -173,11 +174,11 @@ private slots:
         QFETCH(QList<double>, stored);
         QFETCH(int, ticks);
         QFETCH(bool, record);
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         for (int i = 0; i < stored.size(); ++i)
             Module1::RecordSeconds[i] = stored[i];
         for (int t = 0; t < ticks; ++t)
-            window.Timer1_Timer();
+            BoardEvents::Timer1_Timer();
         const QString clock = window.Label1->text();
         game->SetBoard(OneMoveFromSolved);
         QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
@@ -185,14 +186,14 @@ private slots:
         QVERIFY(Forms::high.IsLoaded());
         QCOMPARE(entryWindow().Text2->text(), clock);
         QCOMPARE(Module1::FinishSeconds, double(ticks));
-        QCOMPARE(entryWindow().isVisible(), record);
+        QCOMPARE(entryWindow().Form->isVisible(), record);
     }
 
     void hundredMinutesReadByFixedPlaces()
     {
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         for (int t = 0; t < 6005; ++t)
-            window.Timer1_Timer();
+            BoardEvents::Timer1_Timer();
         game->SetBoard(OneMoveFromSolved);
         QTest::keyClick(window.Picture1[0], Qt::Key_Left);
         QCOMPARE(entryWindow().Text2->text(), QStringLiteral("100 : 05"));
@@ -215,7 +216,7 @@ private slots:
         QFETCH(int, letters);
         QFETCH(bool, enabled);
         game->Board();
-        high& entry = entryWindow();
+        HighControls& entry = entryWindow();
         entry.Text1->clear();
         typeText(entry.Text1, typed);
         QCOMPARE(int(Module1::NameLetters), letters);
@@ -226,8 +227,8 @@ private slots:
     void deletedLettersStillCountAndMegsemResets()
     {
         game->Board();
-        high& entry = entryWindow();
-        entry.show();
+        HighControls& entry = entryWindow();
+        entry.Form->show();
         QTest::keyClicks(entry.Text1, QStringLiteral("abcde"));
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(entry.Text1, Qt::Key_Backspace);
@@ -238,7 +239,7 @@ private slots:
         QCOMPARE(entry.Text1->text(), QString());
         QVERIFY(entry.Text1->isEnabled());
         QCOMPARE(int(Module1::NameLetters), 0);
-        QCOMPARE(entry.focusWidget(), entry.Text1);
+        QCOMPARE(entry.Form->focusWidget(), entry.Text1);
     }
 
     void clearEmptiesListAndFile()
@@ -248,13 +249,13 @@ private slots:
         file.write("a\r\n00 : 10\r\nb\r\n00 : 20\r\n");
         file.close();
         game->Board();
-        hightab& list = listWindow();
-        list.show();
+        HightabControls& list = listWindow();
+        list.Form->show();
         QTest::mouseClick(list.Command2, Qt::LeftButton);
         QCOMPARE(list.List1->count(), 0);
         QCOMPARE(list.List2->count(), 0);
         QCOMPARE(QFileInfo(file).size(), 0);
-        QVERIFY(list.isVisible());
+        QVERIFY(list.Form->isVisible());
         // The record check still compares with the times of the last load.
         QCOMPARE(Module1::RecordSeconds[0], 10.0);
     }
@@ -267,15 +268,15 @@ private slots:
             file.write("p" + QByteArray::number(i) + "\r\n00 : 1" + QByteArray::number(i) + "\r\n");
         file.close();
         game->Board();
-        hightab& list = listWindow();
-        list.show();
+        HightabControls& list = listWindow();
+        list.Form->show();
         list.List1->setCurrentRow(2);
         QCOMPARE(list.List2->currentRow(), 2);
         list.List2->setCurrentRow(4);
         QCOMPARE(list.List1->currentRow(), 4);
-        list.close();
+        list.Form->close();
         QVERIFY(Forms::hightab.IsLoaded());
-        QVERIFY(list.isHidden());
+        QVERIFY(list.Form->isHidden());
         QCOMPARE(list.List1->count(), 6);
     }
 
@@ -285,19 +286,19 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Bea\r\n00 : 30\r\n");
         file.close();
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         for (int t = 0; t < 12; ++t)
-            window.Timer1_Timer();
+            BoardEvents::Timer1_Timer();
         game->SetBoard(OneMoveFromSolved);
         QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
-        high& entry = entryWindow();
-        QVERIFY(entry.isVisible());
+        HighControls& entry = entryWindow();
+        QVERIFY(entry.Form->isVisible());
         QTest::mouseClick(entry.Command2, Qt::LeftButton);
         typeText(entry.Text1, QStringLiteral("Ödön"));
         QTest::mouseClick(entry.Command1, Qt::LeftButton);
 
-        QVERIFY(entry.isHidden());
-        QVERIFY(listWindow().isVisible());
+        QVERIFY(entry.Form->isHidden());
+        QVERIFY(listWindow().Form->isVisible());
         QCOMPARE(ListRows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
         QCOMPARE(ListRows(listWindow().List2), (QStringList{"00 : 12", "00 : 30"}));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -315,11 +316,11 @@ private slots:
     void recordSurvivesAFileThatCannotBeWritten()
     {
         QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         listWindow().List1->addItem("Bea");
         listWindow().List2->addItem("00 : 30");
         for (int t = 0; t < 12; ++t)
-            window.Timer1_Timer();
+            BoardEvents::Timer1_Timer();
         game->SetBoard(OneMoveFromSolved);
         QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
         QTest::mouseClick(entryWindow().Command2, Qt::LeftButton);
@@ -327,7 +328,7 @@ private slots:
         QTest::mouseClick(entryWindow().Command1, Qt::LeftButton);
 
         QCOMPARE(game->Messages.size(), 1);
-        QVERIFY(listWindow().isVisible());
+        QVERIFY(listWindow().Form->isVisible());
         QCOMPARE(ListRows(listWindow().List1), (QStringList{"Ödön", "Bea"}));
         QCOMPARE(ListRows(listWindow().List2), (QStringList{"00 : 12", "00 : 30"}));
 

@@ -1,4 +1,4 @@
-#include "tests/support/imagedifference.h"
+#include "imagedifference.h"
 
 double ImageDifference(const QImage& a, const QImage& b)
 {

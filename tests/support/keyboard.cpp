@@ -1,4 +1,4 @@
-#include "tests/support/keyboard.h"
+#include "keyboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

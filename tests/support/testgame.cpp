@@ -1,19 +1,20 @@
-#include "tests/support/testgame.h"
+#include "testgame.h"
 
-#include "game/boardcontrols.h"
-#include "game/boardmodel.h"
-#include "game/recordcheck.h"
-#include "game/tilepictures.h"
-#include "options/optionsform.h"
-#include "options/picturesets.h"
-#include "platform/appfolder.h"
-#include "platform/endprogram.h"
-#include "platform/errorreport.h"
-#include "platform/random.h"
-#include "records/recordentry.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "ui/forms.h"
+#include "appfolder.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "endprogram.h"
+#include "errorreport.h"
+#include "forms.h"
+#include "highcontrols.h"
+#include "highevents.h"
+#include "hightabcontrols.h"
+#include "module1.h"
+#include "optionscontrols.h"
+#include "picturesets.h"
+#include "random.h"
+#include "recordfile.h"
+#include "tilepictures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,35 +31,6 @@ void copyPictures(const QString& target)
             qFatal("cannot copy %s into the test folder", qPrintable(name));
 }
 
-// The game's variables as a fresh start of the program finds them.
-void resetModule1()
-{
-    using namespace Module1;
-    for (int r = 0; r < BoardSize; ++r)
-        for (int c = 0; c < BoardSize; ++c) {
-            BoardCells[r][c].clear();
-            SolvedCells[r][c].clear();
-            DealPool[r][c].clear();
-        }
-    DealIndex = EmptyRow = EmptyCol = MatchCount = 0;
-    ClockSeconds = ClockMinutes = MoveCount = 0;
-    MouseTile.clear();
-    KeyTile.clear();
-    for (int i = 0; i < RecordSlots; ++i) {
-        RecordTexts[i] = {};
-        RecordSeconds[i] = 0;
-    }
-    LastRecord = -1;
-    RecordLine.clear();
-    SwapText = {};
-    RecordSaveFailureReported = false;
-    RecordFileUnreadable = false;
-    NameLetters = 0;
-    FinishSeconds = 0;
-    PictureSetPrefix.clear();
-    PictureSetSource.clear();
-}
-
 } // namespace
 
 TestGame::TestGame(quint64 seed)
@@ -68,7 +40,7 @@ TestGame::TestGame(quint64 seed)
     if (!folder_.isValid())
         qFatal("cannot make a temporary folder");
     copyPictures(folder_.path());
-    resetModule1();
+    Module1::ResetState();
     platform::SetAppFolder(folder_.path());
     platform::SeedRandom(seed);
     platform::SetRandomClock([] { return qint64{0}; });
@@ -83,7 +55,7 @@ TestGame::~TestGame()
     platform::SetEndProgram(nullptr);
     platform::SetRandomClock(nullptr);
     platform::SetAppFolder(QString());
-    resetModule1();
+    Module1::ResetState();
 }
 
 QString TestGame::Folder() const
@@ -96,9 +68,9 @@ QString TestGame::FilePath(const QString& fileName) const
     return platform::AppFilePath(fileName);
 }
 
-board& TestGame::Board()
+BoardControls& TestGame::Board()
 {
-    return *static_cast<board*>(Forms::board().Form);
+    return Forms::board.Load();
 }
 
 void TestGame::SetBoard(const std::array<int, 16>& pictures)
@@ -111,15 +83,15 @@ void ShowLayout(const std::array<int, 16>& pictures)
 {
     QStringList unreadable;
     for (int i = 0; i < 16; ++i) {
-        Module1::BoardCells[i / 4][i % 4] = Module1::ImagePath(pictures[i]);
-        Module1::LoadTilePicture(i, Module1::ImagePath(pictures[i]), unreadable);
+        Module1::BoardCells[i / 4][i % 4] = TilePictures::ImagePath(pictures[i]);
+        TilePictures::LoadTilePicture(i, TilePictures::ImagePath(pictures[i]), unreadable);
     }
 }
 
 int TestGame::PictureAt(int index) const
 {
     for (int k = 1; k <= 16; ++k)
-        if (Module1::BoardCells[index / 4][index % 4] == Module1::ImagePath(k))
+        if (Module1::BoardCells[index / 4][index % 4] == TilePictures::ImagePath(k))
             return k;
     return 0;
 }

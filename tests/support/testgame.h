@@ -1,6 +1,14 @@
 #pragma once
 
-#include "ui/board.h"
+#include "boardcontrols.h"
+#include "boardevents.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "module1.h"
+#include "optionscontrols.h"
+#include "optionsevents.h"
+#include "optionstexts.h"
+#include "tilepictures.h"
 
 #include <QListWidget>
 #include <QStringList>
@@ -23,7 +31,7 @@ public:
     QString FilePath(const QString& fileName) const;
 
     // The main window, loaded (and so dealt) on first use.
-    board& Board();
+    BoardControls& Board();
 
     // Writes a layout into BoardCells, picture numbers in box order (16 is the
     // blank), and shows it in the boxes.

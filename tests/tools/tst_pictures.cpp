@@ -1,7 +1,7 @@
 // The pictures drawn at build time: complete, of the right sizes, and each
 // set's thumbnail showing that set's own pieces.
-#include "resources/pictureresources.h"
-#include "tests/support/imagedifference.h"
+#include "imagedifference.h"
+#include "pictureresources.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +11,7 @@
 
 namespace {
 
-const char letters[] = "svlmzt";
+const char letters[] = DEZUDOR_SET_LETTERS;
 
 QString runFile(const QString& name)
 {

@@ -1,5 +1,5 @@
-#include "game/boardcontrols.h"
-#include "tests/support/testgame.h"
+#include "boardcontrols.h"
+#include "testgame.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -19,10 +19,10 @@ private slots:
 
     void windowHasItsSizeAndLook()
     {
-        board& window = game->Board();
-        QCOMPARE(window.size(), QSize(146, 250));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Dezudor játék"));
-        QVERIFY(!window.windowIcon().isNull());
+        BoardControls& window = game->Board();
+        QCOMPARE(window.Form->size(), QSize(146, 250));
+        QCOMPARE(window.Form->windowTitle(), QStringLiteral("Dezudor játék"));
+        QVERIFY(!window.Form->windowIcon().isNull());
         QCOMPARE(window.Label1->geometry(), QRect(16, 16, 65, 25));
         QCOMPARE(window.Label1->font().family(), QStringLiteral("Arial"));
         QCOMPARE(window.Label1->font().pointSizeF(), 12.0);
@@ -69,7 +69,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(QRect, geometry);
         QFETCH(QString, toolTip);
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         QPushButton* buttons[] = {nullptr, window.Command1, window.Command2, window.Command3};
         QCOMPARE(buttons[button]->geometry(), geometry);
         QCOMPARE(buttons[button]->toolTip(), toolTip);
@@ -80,7 +80,7 @@ private slots:
 
     void tabOrderStartsWithTheTiles()
     {
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         QWidget* widget = window.Picture1[0];
         for (int i = 1; i < 16; ++i) {
             widget = widget->nextInFocusChain();
@@ -90,8 +90,8 @@ private slots:
 
     void disabledBoxKeepsItsPicture()
     {
-        board& window = game->Board();
-        window.show();
+        BoardControls& window = game->Board();
+        window.Form->show();
         const QImage enabled = window.Picture1[6]->grab().toImage();
         window.Picture1[6]->setEnabled(false);
         QCOMPARE(window.Picture1[6]->grab().toImage(), enabled);
@@ -100,9 +100,9 @@ private slots:
     // A screen reader follows the game: each box names its cell and piece.
     void boxesAndButtonsHaveAccessibleNames()
     {
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         game->SetBoard({16, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 1});
-        window.Picture1_Click(1);
+        BoardEvents::Picture1_Click(1);
         const auto name
             = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); };
         QCOMPARE(name(window.Picture1[0]), QStringLiteral("1. sor, 1. oszlop: 2. darab"));
@@ -115,14 +115,14 @@ private slots:
 
     void newGameButtonDealsAgain()
     {
-        board& window = game->Board();
+        BoardControls& window = game->Board();
         for (int t = 0; t < 75; ++t)
-            window.Timer1_Timer();
-        window.setWindowTitle(QStringLiteral("   4. lépés"));
+            BoardEvents::Timer1_Timer();
+        window.Form->setWindowTitle(QStringLiteral("   4. lépés"));
         QTest::mouseClick(window.Command2, Qt::LeftButton);
         QCOMPARE(window.Label1->text(), QStringLiteral("00 : 00"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Dezudor játék"));
-        window.Timer1_Timer();
+        QCOMPARE(window.Form->windowTitle(), QStringLiteral("Dezudor játék"));
+        BoardEvents::Timer1_Timer();
         QCOMPARE(window.Label1->text(), QStringLiteral("00 : 01"));
     }
 
@@ -136,10 +136,10 @@ private slots:
     void exitEndsTheProgram()
     {
         QFETCH(bool, closeBox);
-        board& window = game->Board();
-        window.show();
+        BoardControls& window = game->Board();
+        window.Form->show();
         if (closeBox)
-            window.close();
+            window.Form->close();
         else
             QTest::mouseClick(window.Command1, Qt::LeftButton);
         QVERIFY(game->ProgramEnded);

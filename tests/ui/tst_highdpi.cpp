@@ -1,11 +1,12 @@
 // Runs with QT_SCALE_FACTOR=2 on a desktop with a large default font and a
 // dark palette: every window doubles in pixels, keeps its size and layout,
 // stays light, and its texts still fit their controls.
-#include "game/boardcontrols.h"
-#include "options/optionsform.h"
-#include "options/optionswindow.h"
-#include "records/recordforms.h"
-#include "tests/support/testgame.h"
+#include "boardcontrols.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "optionscontrols.h"
+#include "optionstexts.h"
+#include "testgame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -52,18 +53,18 @@ private slots:
         QFETCH(QSize, clientSize);
         game->Board();
         const std::function<QWidget*()> load[] = {
-            [] { return Forms::board().Form; },
-            [] { return Forms::options().Form; },
-            [] { return Forms::high().Form; },
-            [] { return Forms::hightab().Form; },
+            [] { return Forms::board.Load().Form; },
+            [] { return Forms::options.Load().Form; },
+            [] { return Forms::high.Load().Form; },
+            [] { return Forms::hightab.Load().Form; },
         };
         QWidget* form = load[window]();
         form->show();
         // The about page's status line shows the contact address.
         if (auto* tabs = form->findChild<QTabWidget*>()) {
-            tabs->setCurrentIndex(OptionsWindow::HelpTab);
-            tabs->setCurrentIndex(OptionsWindow::AboutTab);
-            QVERIFY(Forms::options().Label1->text().contains(OptionsWindow::ContactAddress()));
+            tabs->setCurrentIndex(OptionsTexts::HelpTab);
+            tabs->setCurrentIndex(OptionsTexts::AboutTab);
+            QVERIFY(Forms::options.Load().Label1->text().contains(OptionsTexts::ContactAddress()));
         }
         QVERIFY(form->palette().color(QPalette::Window).lightness() > 200);
 
@@ -89,8 +90,8 @@ private slots:
         // The help text's last line with words stands inside its label; the
         // closing empty lines may fall below it.
         if (window == 1) {
-            QLabel* help = Forms::options().Label6;
-            const QString visible = OptionsWindow::ScreenText(help->text()).trimmed();
+            QLabel* help = Forms::options.Load().Label6;
+            const QString visible = OptionsTexts::ScreenText(help->text()).trimmed();
             const QRect needed = help->fontMetrics().boundingRect(
                 help->contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, visible);
             QVERIFY2(needed.height() <= help->contentsRect().height(), qPrintable(QString::number(needed.height())));

@@ -1,6 +1,6 @@
-#include "tools/bench/barewindow.h"
+#include "barewindow.h"
 
-#include "tools/bench/gamefolder.h"
+#include "gamefolder.h"
 
 #include <QPixmap>
 

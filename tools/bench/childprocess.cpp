@@ -1,6 +1,6 @@
-#include "tools/bench/childprocess.h"
+#include "childprocess.h"
 
-#include "tools/bench/report.h"
+#include "report.h"
 
 #include <QCoreApplication>
 #include <QProcess>

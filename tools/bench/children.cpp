@@ -1,11 +1,11 @@
-#include "tools/bench/children.h"
+#include "children.h"
 
-#include "tools/bench/barewindow.h"
-#include "tools/bench/gamesetup.h"
-#include "tools/bench/measure.h"
-#include "tools/bench/report.h"
-#include "ui/board.h"
-#include "ui/forms.h"
+#include "barewindow.h"
+#include "board.h"
+#include "forms.h"
+#include "gamesetup.h"
+#include "measure.h"
+#include "report.h"
 
 #include <QApplication>
 #include <QTimer>

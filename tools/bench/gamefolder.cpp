@@ -1,7 +1,7 @@
-#include "tools/bench/gamefolder.h"
+#include "gamefolder.h"
 
-#include "platform/codepage.h"
-#include "tools/bench/report.h"
+#include "codepage.h"
+#include "report.h"
 
 #include <QDir>
 #include <QFile>

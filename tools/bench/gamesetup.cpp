@@ -1,13 +1,13 @@
-#include "tools/bench/gamesetup.h"
+#include "gamesetup.h"
 
-#include "game/boardcontrols.h"
-#include "platform/appfolder.h"
-#include "platform/errorreport.h"
-#include "platform/random.h"
-#include "tools/bench/paintwatch.h"
-#include "tools/bench/report.h"
-#include "ui/board.h"
-#include "ui/forms.h"
+#include "appfolder.h"
+#include "board.h"
+#include "boardcontrols.h"
+#include "errorreport.h"
+#include "forms.h"
+#include "paintwatch.h"
+#include "random.h"
+#include "report.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -26,7 +26,7 @@ void PrepareGame(const QString& folder)
 
 board& Board()
 {
-    return *static_cast<board*>(Forms::board().Form);
+    return *static_cast<board*>(Forms::board.Load().Form);
 }
 
 void FlushPaints()

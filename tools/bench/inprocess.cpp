@@ -1,14 +1,12 @@
-#include "tools/bench/inprocess.h"
+#include "inprocess.h"
 
-#include "game/boardmodel.h"
-#include "game/moves.h"
-#include "game/newgame.h"
-#include "records/recordfile.h"
-#include "records/recordforms.h"
-#include "tools/bench/barewindow.h"
-#include "tools/bench/gamefolder.h"
-#include "tools/bench/gamesetup.h"
-#include "ui/board.h"
+#include "barewindow.h"
+#include "board.h"
+#include "boardevents.h"
+#include "gamefolder.h"
+#include "gamesetup.h"
+#include "hightabcontrols.h"
+#include "module1.h"
 
 #include <QApplication>
 #include <QFile>
@@ -61,7 +59,7 @@ QList<Row> moveRows(const QString& folder, BareWindow& bare, int repeats)
     board& window = Board();
     Module1::NewGame();
     FlushPaints();
-    Module1::FindEmptyCell();
+    BoardEvents::FindEmptyCell();
     const int empty = 4 * Module1::EmptyRow + Module1::EmptyCol;
     const int beside = Module1::EmptyCol < 3 ? empty + 1 : empty - 1;
     int next = beside;
@@ -73,7 +71,7 @@ QList<Row> moveRows(const QString& folder, BareWindow& bare, int repeats)
     }));
 
     // Left moves the tile right of the empty cell into it; right moves it back.
-    Module1::FindEmptyCell();
+    BoardEvents::FindEmptyCell();
     const bool leftFirst = Module1::EmptyCol < 3;
     bool left = leftFirst;
     Row keyRow{QStringLiteral("key move to repainted boxes"), QStringLiteral("ms")};
@@ -103,7 +101,7 @@ QList<Row> moveRows(const QString& folder, BareWindow& bare, int repeats)
 // Each round starts from the full file: a save keeps only the ten shown.
 Row recordRow(const QString& folder, int repeats)
 {
-    HightabControls& hightab = Forms::hightab();
+    HightabControls& hightab = Forms::hightab.Load();
     const auto fullFile = [&folder] { WriteFullRecordFile(folder); };
     Row row{QStringLiteral("LoadRecords + SaveRecords, 15 entries"), QStringLiteral("ms")};
     row.Ours = Median(TimeEach(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/bench/measure.h"
+#include "measure.h"
 
 #include <QList>
 #include <QString>

@@ -1,13 +1,13 @@
 // Prints one table of the game's speed and memory, each figure beside a
 // baseline measured in the same run. Run through "./dev bench".
-#include "tools/bench/childprocess.h"
-#include "tools/bench/children.h"
-#include "tools/bench/gamefolder.h"
-#include "tools/bench/gamesetup.h"
-#include "tools/bench/inprocess.h"
-#include "tools/bench/measure.h"
-#include "tools/bench/report.h"
-#include "ui/forms.h"
+#include "childprocess.h"
+#include "children.h"
+#include "forms.h"
+#include "gamefolder.h"
+#include "gamesetup.h"
+#include "inprocess.h"
+#include "measure.h"
+#include "report.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "tools/bench/measure.h"
+#include "measure.h"
 
 #include <QFile>
 #include <QTextStream>

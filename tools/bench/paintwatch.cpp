@@ -1,4 +1,4 @@
-#include "tools/bench/paintwatch.h"
+#include "paintwatch.h"
 
 #include <QEvent>
 

@@ -1,4 +1,4 @@
-#include "tools/bench/report.h"
+#include "report.h"
 
 #include <cstdio>
 

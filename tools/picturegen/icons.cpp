@@ -1,4 +1,4 @@
-#include "tools/picturegen/icons.h"
+#include "icons.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // Draws the picture sets, cuts them into tiles beside the executable, and
 // writes the pictures that the windows store.
-#include "tools/picturegen/icons.h"
-#include "tools/picturegen/paintings.h"
+#include "icons.h"
+#include "paintings.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
 
     const std::function<QImage()> sets[] = {paintings::NumberedTiles, paintings::Landscape, paintings::Savanna,
         paintings::Palace, paintings::Castle, paintings::Forest};
-    const char letters[] = "svlmzt";
+    const char letters[] = DEZUDOR_SET_LETTERS;
     for (int s = 0; s < 6; ++s) {
         const QImage picture = sets[s]();
         for (int k = 1; k <= 15; ++k)

@@ -1,4 +1,4 @@
-#include "tools/picturegen/paintings.h"
+#include "paintings.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "options/optionsform.h"
+#include "optionscontrols.h"
 
 namespace Forms {
 platform::LazyForm<OptionsControls> options;

@@ -1,8 +1,6 @@
-#include "options/optionswindow.h"
+#include "optionstexts.h"
 
-#include "options/optionsform.h"
-
-namespace OptionsWindow {
+namespace OptionsTexts {
 
 namespace {
 
@@ -69,10 +67,4 @@ QString StatusText(int tab)
     }
 }
 
-void TabChanged()
-{
-    OptionsControls& options = Forms::options();
-    options.Label1->setText(StatusText(options.SSTab1->currentIndex()));
-}
-
-} // namespace OptionsWindow
+} // namespace OptionsTexts

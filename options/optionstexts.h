@@ -4,9 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the options window does besides the picture-set choice: its help
-// text, its status line and its about page.
-namespace OptionsWindow {
+// The options window's texts: its help text, its status line and its about page.
+namespace OptionsTexts {
 
 enum Tab {
     PictureTab = 0,
@@ -33,7 +32,4 @@ QString ScreenText(const QString& text);
 // The status line's text for a newly selected tab.
 QString StatusText(int tab);
 
-// Writes the status line for the tab now selected.
-void TabChanged();
-
-} // namespace OptionsWindow
+} // namespace OptionsTexts

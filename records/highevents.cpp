@@ -1,0 +1,88 @@
+#include "highevents.h"
+
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "mainwindow.h"
+#include "recordfile.h"
+
+namespace HighEvents {
+
+using Module1::NameLetters;
+
+void Form_Activate()
+{
+    HighControls& high = Forms::high.Load();
+    // The name stands selected, so the first letter replaces "Névtelen" or
+    // the last record's name instead of trailing it.
+    if (high.Text1->isEnabled()) {
+        high.Text1->setFocus();
+        high.Text1->selectAll();
+    } else {
+        high.Text2->setFocus();
+    }
+}
+
+bool Form_KeyDown(int qtKey)
+{
+    HighControls& high = Forms::high.Load();
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        high.Command1->click();
+        return true;
+    case Qt::Key_Escape:
+        high.Form->close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Form_Unload()
+{
+    platform::ReturnToMainWindow();
+}
+
+void Text1_KeyPress(int KeyAscii)
+{
+    if ((KeyAscii >= 65 && KeyAscii <= 90) || (KeyAscii >= 97 && KeyAscii <= 122))
+        NameLetters = static_cast<qint16>(NameLetters + 1);
+    if (NameLetters == 9) {
+        HighControls& high = Forms::high.Load();
+        high.Text1->setEnabled(false);
+        // The keys that follow go where they change nothing: the read-only
+        // time, never a button that Space would press.
+        high.Text2->setFocus();
+    }
+}
+
+void Command1_Click()
+{
+    HighControls& high = Forms::high.Load();
+    high.Form->hide();
+    HightabControls& hightab = Forms::hightab.Load();
+    hightab.List1->addItem(high.Text1->text());
+    hightab.List2->addItem(high.Text2->text());
+    const QList<QByteArray> lines = Module1::RecordFileLines();
+    const bool saved = Module1::SaveRecords();
+    hightab.List1->clear();
+    hightab.List2->clear();
+    // A file that could not take the new record would lose it: the lists
+    // are then sorted from memory and keep it for the rest of the run.
+    if (saved)
+        Module1::LoadRecords();
+    else
+        Module1::LoadRecordLines(lines);
+    Forms::hightab.Show();
+}
+
+void Command2_Click()
+{
+    HighControls& high = Forms::high.Load();
+    high.Text1->setText(QString());
+    NameLetters = 0;
+    high.Text1->setEnabled(true);
+    high.Text1->setFocus();
+}
+
+} // namespace HighEvents

@@ -1,0 +1,69 @@
+#include "hightabevents.h"
+
+#include "hightabcontrols.h"
+#include "mainwindow.h"
+#include "recordfile.h"
+
+namespace HightabEvents {
+
+namespace {
+void selectSameRow(QListWidget* from, QListWidget* to)
+{
+    if (to->currentRow() != from->currentRow())
+        to->setCurrentRow(from->currentRow());
+}
+} // namespace
+
+void Form_Activate()
+{
+    Forms::hightab.Load().List1->setFocus();
+}
+
+bool Form_KeyDown(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        Command1_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form_QueryUnload()
+{
+    Command1_Click();
+    return true;
+}
+
+void Command1_Click()
+{
+    Forms::hightab.Load().Form->hide();
+    platform::ReturnToMainWindow();
+}
+
+void Command2_Click()
+{
+    HightabControls& hightab = Forms::hightab.Load();
+    hightab.List1->clear();
+    hightab.List2->clear();
+    Module1::SaveRecords();
+    hightab.List1->update();
+    hightab.List2->update();
+}
+
+void List1_Click()
+{
+    HightabControls& hightab = Forms::hightab.Load();
+    selectSameRow(hightab.List1, hightab.List2);
+}
+
+void List2_Click()
+{
+    HightabControls& hightab = Forms::hightab.Load();
+    selectSameRow(hightab.List2, hightab.List1);
+}
+
+} // namespace HightabEvents
