@@ -4,6 +4,7 @@
 #include "boardevents.h"
 #include "colours.h"
 #include "fonts.h"
+#include "look.h"
 #include "module1.h"
 #include "optionscontrols.h"
 #include "pictureresources.h"
@@ -35,10 +36,7 @@ constexpr FrameLine frameLines[] = {
 board::board(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Dezudor játék"));
-    setWindowIcon(StoredIcon(QStringLiteral("board.png")));
-    setFixedSize(ui::Twips(2190), ui::Twips(3750));
-    setFont(ui::FormFont());
+    ui::SetUpForm(this, QStringLiteral("Dezudor játék"), QStringLiteral("board.png"), 2190, 3750);
 
     for (int i = 0; i < 16; ++i) {
         Picture1[i] = new platform::PictureBox(this, i);

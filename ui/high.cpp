@@ -6,7 +6,7 @@
 #include "highcontrols.h"
 #include "highevents.h"
 #include "hightabcontrols.h"
-#include "pictureresources.h"
+#include "look.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -42,14 +42,9 @@ platform::TextBox* textBox(QWidget* parent, const QString& text, const QRect& ge
 high::high(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Felvétel a rekord listába"));
-    setWindowIcon(StoredIcon(QStringLiteral("star.png")));
-    setFixedSize(ui::Twips(3210), ui::Twips(1740));
-    setFont(ui::FormFont());
+    ui::SetUpForm(this, QStringLiteral("Felvétel a rekord listába"), QStringLiteral("star.png"), 3210, 1740);
 
-    Frame1 = new QFrame(this);
-    Frame1->setGeometry(ui::TwipsRect(0, 0, 3200, 1695));
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1 = ui::CaptionlessFrame(this, ui::TwipsRect(0, 0, 3200, 1695));
     Label1 = caption(Frame1, QStringLiteral("Név:"), ui::TwipsRect(600, 240, 615, 255));
     Label2 = caption(Frame1, QStringLiteral("Időeredmény:"), ui::TwipsRect(1700, 240, 1335, 255));
     Text1 = textBox(Frame1, QStringLiteral("Névtelen"), ui::TwipsRect(240, 600, 1335, 315));

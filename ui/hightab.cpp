@@ -6,7 +6,7 @@
 #include "highcontrols.h"
 #include "hightabcontrols.h"
 #include "hightabevents.h"
-#include "pictureresources.h"
+#include "look.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -42,14 +42,9 @@ QListWidget* list(QWidget* parent, const QRect& geometry)
 hightab::hightab(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Rekordlista"));
-    setWindowIcon(StoredIcon(QStringLiteral("star.png")));
-    setFixedSize(ui::Twips(2550), ui::Twips(3360));
-    setFont(ui::FormFont());
+    ui::SetUpForm(this, QStringLiteral("Rekordlista"), QStringLiteral("star.png"), 2550, 3360);
 
-    Frame1 = new QFrame(this);
-    Frame1->setGeometry(ui::TwipsRect(0, 0, 2550, 3345));
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1 = ui::CaptionlessFrame(this, ui::TwipsRect(0, 0, 2550, 3345));
     List1 = list(Frame1, ui::TwipsRect(240, 580, 1095, 2010));
     List2 = list(Frame1, ui::TwipsRect(1560, 580, 735, 2010));
     // The headings stand over the lists' top edge.

@@ -1,8 +1,11 @@
 #include "look.h"
 
 #include "fonts.h"
+#include "pictureresources.h"
+#include "twips.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QStyle>
 #include <QToolTip>
 
@@ -26,6 +29,22 @@ void ApplyLook()
     InstallFontSubstitutes();
     QToolTip::setFont(FormFont());
     QToolTip::setPalette(GamePalette());
+}
+
+void SetUpForm(QWidget* form, const QString& caption, const QString& icon, int widthTwips, int heightTwips)
+{
+    form->setWindowTitle(caption);
+    form->setWindowIcon(StoredIcon(icon));
+    form->setFixedSize(Twips(widthTwips), Twips(heightTwips));
+    form->setFont(FormFont());
+}
+
+QFrame* CaptionlessFrame(QWidget* parent, const QRect& geometry)
+{
+    auto* frame = new QFrame(parent);
+    frame->setGeometry(geometry);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return frame;
 }
 
 } // namespace ui

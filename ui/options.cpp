@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "fonts.h"
+#include "look.h"
 #include "optionscontrols.h"
 #include "optionsevents.h"
 #include "optionstexts.h"
@@ -45,10 +46,7 @@ QFrame* makeLine(QWidget* parent, int top, QPalette::ColorRole colour)
 options::options(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Beállítások"));
-    setWindowIcon(StoredIcon(QStringLiteral("options.png")));
-    setFixedSize(ui::Twips(5685), ui::Twips(4455));
-    setFont(ui::FormFont());
+    ui::SetUpForm(this, QStringLiteral("Beállítások"), QStringLiteral("options.png"), 5685, 4455);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setGeometry(ui::TwipsRect(120, 120, 5445, 3735));
