@@ -3,7 +3,7 @@
 #include "hightabcontrols.h"
 #include "keyboard.h"
 #include "recordfile.h"
-#include "testgame.h"
+#include "windowtest.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,21 +12,15 @@
 #include <QTest>
 
 #include <algorithm>
-#include <memory>
 
-class TestRecords : public QObject {
+class TestRecords : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<TestGame> game;
-
-    QByteArray scores(const QByteArray& write = {})
+    void writeScores(const QByteArray& bytes)
     {
         QFile file(game->FilePath("scores.txt"));
-        if (write.isNull())
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        file.open(QIODevice::WriteOnly);
-        file.write(write);
-        return write;
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     }
 
     // Lets the clock run `seconds` seconds, then solves the board with one move.
@@ -41,14 +35,13 @@ class TestRecords : public QObject {
             QTest::mouseClick(Forms::board.Load().Picture1[15], Qt::LeftButton);
     }
 
-private slots:
-    void init() { game = std::make_unique<TestGame>(31); }
-    void cleanup()
+public:
+    TestRecords()
+        : WindowTest(31)
     {
-        game.reset();
-        QVERIFY2(LeakedWindows().isEmpty(), qPrintable(LeakedWindows().join(", ")));
     }
 
+private slots:
     // `seconds` are the first slots' times after the sort; the slots past the
     // last record keep what an earlier load left there.
     void loadReadsSortsAndShowsTheBestTen_data()
@@ -91,7 +84,7 @@ private slots:
         game->Board();
         std::fill(std::begin(Module1::RecordSeconds), std::end(Module1::RecordSeconds), 99.0);
         if (!content.isNull())
-            scores(content);
+            writeScores(content);
         Module1::LoadRecords();
         QCOMPARE(ListRows(Forms::hightab.Load().List1), names);
         QCOMPARE(ListRows(Forms::hightab.Load().List2), times);
@@ -163,7 +156,7 @@ private slots:
         QCOMPARE(ListRows(Forms::hightab.Load().List1), names.split('|', Qt::SkipEmptyParts));
         QCOMPARE(ActiveWindowName(), active);
         QCOMPARE(game->Messages.size(), steps.startsWith("<folder>") ? 1 : 0);
-        QCOMPARE(scores(), file);
+        QCOMPARE(FileBytes("scores.txt"), file);
         // A closed name box shows why typing stopped: its text is grey.
         const QLineEdit* name = Forms::high.Load().Text1;
         if (!name->isEnabled())
@@ -211,7 +204,7 @@ private slots:
     // load's times; a row selected in one list is selected in both; the close box only hides.
     void listWindow()
     {
-        scores(QByteArray("\xd6\x64\xf6n\r\n999 : 59\r\n").repeated(10));
+        writeScores(QByteArray("\xd6\x64\xf6n\r\n999 : 59\r\n").repeated(10));
         game->Board();
         HightabControls& list = Forms::hightab.Load();
         list.Form->show();
@@ -226,7 +219,7 @@ private slots:
         QCOMPARE(list.List1->currentRow(), 1);
         QTest::mouseClick(list.Command2, Qt::LeftButton);
         QCOMPARE(list.List1->count() + list.List2->count(), 0);
-        QCOMPARE(scores(), QByteArray(""));
+        QCOMPARE(FileBytes("scores.txt"), QByteArray(""));
         QCOMPARE(Module1::RecordSeconds[0], 5945.0);
         list.Form->close();
         QVERIFY(Forms::hightab.IsLoaded() && list.Form->isHidden());
