@@ -1,5 +1,7 @@
 #include "windowtest.h"
 
+#include "keyboard.h"
+
 #include <QFile>
 #include <QTest>
 
@@ -19,4 +21,22 @@ QByteArray WindowTest::FileBytes(const QString& name) const
 {
     QFile file(game->FilePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+BoardControls& WindowTest::ActiveBoard()
+{
+    BoardControls& board = game->Board();
+    board.Form->show();
+    board.Form->activateWindow();
+    if (!QTest::qWaitForWindowActive(board.Form))
+        qFatal("the main window did not become active");
+    return board;
+}
+
+void WindowTest::Play(const QString& input)
+{
+    if (input.startsWith(QLatin1String("click ")))
+        QTest::mouseClick(Forms::board.Load().Picture1[input.mid(6).toInt()], Qt::LeftButton);
+    else
+        PressKeys({input});
 }
