@@ -1,29 +1,25 @@
 #include "childgame.h"
 
 #include "appfolder.h"
-#include "board.h"
-#include "boardcontrols.h"
-#include "boardevents.h"
-#include "endprogram.h"
 #include "errorreport.h"
 #include "folderclaim.h"
 #include "forms.h"
-#include "high.h"
-#include "highcontrols.h"
-#include "hightabcontrols.h"
-#include "module1.h"
 #include "picturesets.h"
 #include "random.h"
-#include "recordfile.h"
 #include "termination.h"
 #include "testgame.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace childgame {
 
@@ -31,72 +27,152 @@ namespace {
 
 void say(const QString& line)
 {
-    std::printf("%s\n", qPrintable(line));
+    std::printf("%s\n", qPrintable(QString(line).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     std::fflush(stdout);
 }
 
-void startGame(const QString& folder)
+void sayRecords(const QString& prefix)
 {
-    platform::SetAppFolder(folder);
-    platform::SeedRandom(3);
-    platform::SetErrorReporter([](const QString& text) {
-        say(QStringLiteral("message: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    });
-    ui::RegisterForms();
-}
-
-// Each move takes the tile right of (or else left of) the empty cell, then
-// the one below (or else above): every click is a real move.
-void makeTwentyMoves(BoardControls& window)
-{
-    for (int i = 0; i < 20; ++i) {
-        BoardEvents::FindEmptyCell();
-        int row = Module1::EmptyRow;
-        int col = Module1::EmptyCol;
-        if (i % 2 == 0)
-            col += col < 3 ? 1 : -1;
-        else
-            row += row < 3 ? 1 : -1;
-        QTest::mouseClick(window.Picture1[4 * row + col], Qt::LeftButton);
-    }
-}
-
-void play()
-{
-    auto& window = Forms::board.Load();
-    // A clock that stands still makes the record's time known: "00 : 00".
-    window.Timer1->stop();
-    makeTwentyMoves(window);
-    say(QStringLiteral("moves: %1").arg(Module1::MoveCount));
-
-    ShowLayout(OneMoveFromSolved);
-    QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
-    auto& entry = Forms::high.Load();
-    entry.Text1->clear();
-    QTest::keyClicks(entry.Text1, QStringLiteral("Kata"));
-    QTest::mouseClick(entry.Command1, Qt::LeftButton);
     const HightabControls& list = Forms::hightab.Load();
     for (int i = 0; i < list.List1->count(); ++i)
-        say(QStringLiteral("record: %1 %2").arg(list.List1->item(i)->text(), list.List2->item(i)->text()));
+        say(prefix + list.List1->item(i)->text() + QLatin1Char(' ') + list.List2->item(i)->text());
+}
 
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+// Makes twenty real moves, solves the game with the clock standing still,
+// enters a record and chooses the second picture set.
+void play(BoardControls& board)
+{
+    board.Timer1->stop();
+    for (int i = 0; i < 20; ++i) {
+        BoardEvents::FindEmptyCell();
+        const int row = Module1::EmptyRow + (i % 2 == 0 ? 0 : (Module1::EmptyRow < 3 ? 1 : -1));
+        const int col = Module1::EmptyCol + (i % 2 == 0 ? (Module1::EmptyCol < 3 ? 1 : -1) : 0);
+        QTest::mouseClick(board.Picture1[4 * row + col], Qt::LeftButton);
+    }
+    say(QStringLiteral("moves: %1").arg(Module1::MoveCount));
+    ShowLayout(OneMoveFromSolved);
+    QTest::mouseClick(board.Picture1[15], Qt::LeftButton);
+    HighControls& entry = Forms::high.Load();
+    entry.Text1->clear();
+    QTest::sendKeyEvent(QTest::Click, entry.Text1, Qt::Key_unknown, QStringLiteral("Ő"), Qt::NoModifier);
+    QTest::keyClicks(entry.Text1, QStringLiteral("rs"));
+    QTest::mouseClick(entry.Command1, Qt::LeftButton);
+    sayRecords(QStringLiteral("record: "));
+    OptionsEvents::Picture3_Click(1);
+    OptionsEvents::Command1_Click();
 }
 
 } // namespace
 
-int Play(const QString& folder)
+int Main(int argc, char* argv[])
 {
-    startGame(folder);
-    Forms::board.Load().Form->show();
-    QTimer start;
-    start.setSingleShot(true);
-    QObject::connect(&start, &QTimer::timeout, play);
-    start.start(0);
+    const QStringList roles{"play", "look", "start", "save", "choose"};
+    if (argc < 3 || !roles.contains(QString::fromLatin1(argv[1])))
+        return -1;
+    const QString role = QString::fromLatin1(argv[1]);
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    QApplication::setApplicationName(QStringLiteral("dezudor"));
+    if (folder == QLatin1String("-"))
+        platform::SetUpAppFolder();
+    else
+        platform::SetAppFolder(folder);
+    platform::SeedRandom(3);
+    platform::FolderClaim claim(platform::AppFolder());
+    if (claim.HeldElsewhere()) {
+        say(QStringLiteral("gave way"));
+        return 0;
+    }
+    platform::SetErrorReporter([boxes = role == QLatin1String("start")](const QString& text) {
+        say(QStringLiteral("message: ") + text);
+        if (boxes)
+            QMessageBox::warning(nullptr, QStringLiteral("Dezudor"), text);
+    });
+    platform::EndOnTerminationSignal([&claim] {
+        Module1::SaveRecordsAtEnd();
+        claim.Release();
+    });
+    ui::RegisterForms();
+    PictureSetChoice::FinishInterruptedChoice();
+    claim.OnWake([] { say(QStringLiteral("woken")); });
+    // Saves one of two full lists after the other, or chooses one of two
+    // picture sets after the other, until killed.
+    for (int n = 0; role == QLatin1String("save"); ++n) {
+        Forms::hightab.Load().List1->clear();
+        Forms::hightab.Load().List2->clear();
+        Module1::LoadRecordLines(SavedList(n % 2).replace("\r", "").trimmed().split('\n'));
+        if (!Module1::SaveRecords())
+            return 1;
+        if (n == 0)
+            say(QStringLiteral("busy"));
+    }
+    for (int n = 0; role == QLatin1String("choose"); ++n) {
+        OptionsEvents::Picture3_Click(n % 2);
+        OptionsEvents::Command1_Click();
+        if (n == 0)
+            say(QStringLiteral("busy"));
+    }
+    BoardControls& board = Forms::board.Load();
+    board.Form->show();
+    QTimer::singleShot(0, [&] {
+        say(QStringLiteral("folder: ") + platform::AppFolder());
+        sayRecords(QStringLiteral("found: "));
+        if (role == QLatin1String("play"))
+            play(board);
+        say(QStringLiteral("started"));
+        if (role != QLatin1String("start") || argc > 3)
+            BoardEvents::Command1_Click();
+    });
     const int status = QApplication::exec();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    qDeleteAll(QApplication::topLevelWidgets());
-    say(QStringLiteral("ended: %1").arg(status));
+    ui::UnloadForms();
     return status;
+}
+
+void Start(QProcess& child, const QString& program, const QStringList& arguments, const QString& dataHome)
+{
+    QStringList command = QStringList{program} + arguments;
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0)
+        command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"} + command;
+#endif
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("HOME"), dataHome.isEmpty() ? QDir::tempPath() : dataHome);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.isEmpty() ? QDir::tempPath() : dataHome);
+    // Leaks are the in-process tests' concern; an unprivileged child may not
+    // even read the suppression file.
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    environment.remove(QStringLiteral("LSAN_OPTIONS"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(command.takeFirst(), command);
+}
+
+QString WaitForLine(QProcess& child, const QString& prefix)
+{
+    for (;;) {
+        while (child.canReadLine())
+            if (const QString line = QString::fromUtf8(child.readLine()).trimmed(); line.startsWith(prefix))
+                return line;
+        if (!child.waitForReadyRead(30000)) // only a guard against a hang
+            return {};
+    }
+}
+
+int Ended(QProcess& child)
+{
+    if (!child.waitForFinished(60000))
+        child.kill();
+    child.waitForFinished();
+    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
+}
+
+QStringList RunToEnd(const QString& program, const QStringList& arguments, const QString& dataHome)
+{
+    QProcess child;
+    Start(child, program, arguments, dataHome);
+    const int status = Ended(child);
+    return QStringList{QString::number(status)}
+    + QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QByteArray SavedList(int which)
@@ -112,69 +188,10 @@ QByteArray SavedList(int which)
     return bytes;
 }
 
-int SaveForever(const QString& folder)
+QByteArray BytesOf(const QString& path)
 {
-    startGame(folder);
-    HightabControls& list = Forms::hightab.Load();
-    for (int which = 0;; which = 1 - which) {
-        list.List1->clear();
-        list.List2->clear();
-        const QList<QByteArray> lines = SavedList(which).split('\n');
-        for (int k = 0; k + 1 < lines.size(); k += 2) {
-            list.List1->addItem(QString::fromLatin1(lines[k].chopped(1)));
-            list.List2->addItem(QString::fromLatin1(lines[k + 1].chopped(1)));
-        }
-        if (!Module1::SaveRecords())
-            return 1;
-        static bool first = true;
-        if (std::exchange(first, false))
-            say(QStringLiteral("saving"));
-    }
-}
-
-int Start(const QString& folder, bool leave)
-{
-    platform::SetAppFolder(folder);
-    platform::SeedRandom(3);
-    // The start-up of the game itself, with real message boxes nobody answers.
-    platform::FolderClaim claim(folder);
-    if (claim.HeldElsewhere()) {
-        say(QStringLiteral("gave way"));
-        return 0;
-    }
-    platform::SetErrorReporter([](const QString& text) {
-        say(QStringLiteral("message: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-        QMessageBox::warning(nullptr, QStringLiteral("Dezudor játék"), text);
-    });
-    platform::EndOnTerminationSignal([&claim] {
-        Module1::SaveRecordsAtEnd();
-        claim.Release();
-    });
-    ui::RegisterForms();
-    PictureSetChoice::FinishInterruptedChoice();
-    claim.OnWake([] { say(QStringLiteral("woken")); });
-    Forms::board.Load().Form->show();
-    QTimer started;
-    started.setSingleShot(true);
-    QObject::connect(&started, &QTimer::timeout, [leave] {
-        say(QStringLiteral("started"));
-        if (leave)
-            BoardEvents::Command1_Click();
-    });
-    started.start(0);
-    return QApplication::exec();
-}
-
-int ChooseForever(const QString& folder)
-{
-    startGame(folder);
-    for (int set = 0;; set = 1 - set) {
-        OptionsEvents::Picture3_Click(set);
-        OptionsEvents::Command1_Click();
-        static bool first = true;
-        if (std::exchange(first, false))
-            say(QStringLiteral("copying"));
-    }
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace childgame

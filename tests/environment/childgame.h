@@ -1,31 +1,31 @@
 #pragma once
 
-#include <QString>
+#include <QProcess>
+#include <QStringList>
 
-// What a child process of the environment tests does: the game's own code,
-// run in a folder the parent prepared, reporting on standard output.
+// The game's own start-up in a child process that is a copy of the test
+// program, reporting on standard output, and the parent's side of it.
 namespace childgame {
 
-// Starts the game in `folder`, makes twenty moves, solves a game, enters a
-// record and leaves through the exit button. Prints each message as
-// "message: ..." and, at the end, the move count and the record lists.
-int Play(const QString& folder);
+// In the child: runs "ROLE FOLDER [leave]" ("-" as FOLDER: the folder rule
+// chooses) and returns its status; -1 when the arguments name no role.
+int Main(int argc, char* argv[]);
 
-// Saves one of two full record lists after the other, for ever; prints
-// "saving" once the first save is done.
-int SaveForever(const QString& folder);
+// Starts `program` with the arguments; as root the child runs unprivileged.
+void Start(QProcess& child, const QString& program, const QStringList& arguments, const QString& dataHome = {});
 
-// Starts the game in `folder` as the program does and stays until a signal
-// ends it; prints "started" once the board is up ("gave way" when another
-// game holds the folder), "woken" when a later start gives way, and leaves
-// through the exit button at once when `leave`. Messages are real boxes.
-int Start(const QString& folder, bool leave);
+// The child's next output line starting with `prefix`; empty when it ends first.
+QString WaitForLine(QProcess& child, const QString& prefix);
 
-// Chooses the first and the second picture set in turn, for ever; prints
-// "copying" once the first copy is done.
-int ChooseForever(const QString& folder);
+// Exit status once the child has ended; -1 for a crash or a hang.
+int Ended(QProcess& child);
 
-// The two lists SaveForever alternates, as the file holds them.
+// Runs the child to its end: the status, then every output line.
+QStringList RunToEnd(const QString& program, const QStringList& arguments, const QString& dataHome = {});
+
+// The two lists the "save" role alternates, as the file holds them.
 QByteArray SavedList(int which);
+
+QByteArray BytesOf(const QString& path);
 
 } // namespace childgame
