@@ -1,7 +1,6 @@
 #include "keyboard.h"
 #include "windowtest.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTest>
 
