@@ -10,16 +10,12 @@
 #include "testgame.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdio>
-
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
 
 namespace childgame {
 
@@ -31,23 +27,15 @@ void say(const QString& line)
     std::fflush(stdout);
 }
 
-void sayRecords(const QString& prefix)
-{
-    const HightabControls& list = Forms::hightab.Load();
-    for (int i = 0; i < list.List1->count(); ++i)
-        say(prefix + list.List1->item(i)->text() + QLatin1Char(' ') + list.List2->item(i)->text());
-}
-
-// Makes twenty real moves, solves the game with the clock standing still,
-// enters a record and chooses the second picture set.
+// Twenty real moves, a solved game with the clock standing still, a record,
+// and the second picture set chosen.
 void play(BoardControls& board)
 {
     board.Timer1->stop();
     for (int i = 0; i < 20; ++i) {
         BoardEvents::FindEmptyCell();
-        const int row = Module1::EmptyRow + (i % 2 == 0 ? 0 : (Module1::EmptyRow < 3 ? 1 : -1));
-        const int col = Module1::EmptyCol + (i % 2 == 0 ? (Module1::EmptyCol < 3 ? 1 : -1) : 0);
-        QTest::mouseClick(board.Picture1[4 * row + col], Qt::LeftButton);
+        const int step = i % 2 == 0 ? (Module1::EmptyCol < 3 ? 1 : -1) : (Module1::EmptyRow < 3 ? 4 : -4);
+        QTest::mouseClick(board.Picture1[4 * Module1::EmptyRow + Module1::EmptyCol + step], Qt::LeftButton);
     }
     say(QStringLiteral("moves: %1").arg(Module1::MoveCount));
     ShowLayout(OneMoveFromSolved);
@@ -57,7 +45,6 @@ void play(BoardControls& board)
     QTest::sendKeyEvent(QTest::Click, entry.Text1, Qt::Key_unknown, QStringLiteral("Ő"), Qt::NoModifier);
     QTest::keyClicks(entry.Text1, QStringLiteral("rs"));
     QTest::mouseClick(entry.Command1, Qt::LeftButton);
-    sayRecords(QStringLiteral("record: "));
     OptionsEvents::Picture3_Click(1);
     OptionsEvents::Command1_Click();
 }
@@ -66,13 +53,11 @@ void play(BoardControls& board)
 
 int Main(int argc, char* argv[])
 {
-    const QStringList roles{"play", "look", "start", "save", "choose"};
-    if (argc < 3 || !roles.contains(QString::fromLatin1(argv[1])))
+    const QString role = QString::fromLatin1(argc >= 3 ? argv[1] : "");
+    if (!QStringList{"play", "look", "start", "save", "choose"}.contains(role))
         return -1;
-    const QString role = QString::fromLatin1(argv[1]);
-    const QString folder = QString::fromLocal8Bit(argv[2]);
     QApplication::setApplicationName(QStringLiteral("dezudor"));
-    if (folder == QLatin1String("-"))
+    if (const QString folder = QString::fromLocal8Bit(argv[2]); folder == QLatin1String("-"))
         platform::SetUpAppFolder();
     else
         platform::SetAppFolder(folder);
@@ -84,7 +69,7 @@ int Main(int argc, char* argv[])
     }
     platform::SetErrorReporter([boxes = role == QLatin1String("start")](const QString& text) {
         say(QStringLiteral("message: ") + text);
-        if (boxes)
+        if (boxes) // real boxes nobody answers
             QMessageBox::warning(nullptr, QStringLiteral("Dezudor"), text);
     });
     platform::EndOnTerminationSignal([&claim] {
@@ -94,20 +79,16 @@ int Main(int argc, char* argv[])
     ui::RegisterForms();
     PictureSetChoice::FinishInterruptedChoice();
     claim.OnWake([] { say(QStringLiteral("woken")); });
-    // Saves one of two full lists after the other, or chooses one of two
-    // picture sets after the other, until killed.
-    for (int n = 0; role == QLatin1String("save"); ++n) {
-        Forms::hightab.Load().List1->clear();
-        Forms::hightab.Load().List2->clear();
-        Module1::LoadRecordLines(SavedList(n % 2).replace("\r", "").trimmed().split('\n'));
-        if (!Module1::SaveRecords())
-            return 1;
-        if (n == 0)
-            say(QStringLiteral("busy"));
-    }
-    for (int n = 0; role == QLatin1String("choose"); ++n) {
-        OptionsEvents::Picture3_Click(n % 2);
-        OptionsEvents::Command1_Click();
+    // Until killed: one full list saved after the other, or one set chosen after the other.
+    for (int n = 0; role == QLatin1String("save") || role == QLatin1String("choose"); ++n) {
+        if (role == QLatin1String("save")) {
+            Forms::hightab.Unload();
+            Module1::LoadRecordLines(SavedList(n % 2).replace("\r", "").trimmed().split('\n'));
+            Module1::SaveRecords();
+        } else {
+            OptionsEvents::Picture3_Click(n % 2);
+            OptionsEvents::Command1_Click();
+        }
         if (n == 0)
             say(QStringLiteral("busy"));
     }
@@ -115,9 +96,11 @@ int Main(int argc, char* argv[])
     board.Form->show();
     QTimer::singleShot(0, [&] {
         say(QStringLiteral("folder: ") + platform::AppFolder());
-        sayRecords(QStringLiteral("found: "));
         if (role == QLatin1String("play"))
             play(board);
+        const HightabControls& list = Forms::hightab.Load();
+        for (int i = 0; i < list.List1->count(); ++i)
+            say(QStringLiteral("found: %1 %2").arg(list.List1->item(i)->text(), list.List2->item(i)->text()));
         say(QStringLiteral("started"));
         if (role != QLatin1String("start") || argc > 3)
             BoardEvents::Command1_Click();
@@ -127,19 +110,16 @@ int Main(int argc, char* argv[])
     return status;
 }
 
-void Start(QProcess& child, const QString& program, const QStringList& arguments, const QString& dataHome)
+void Start(QProcess& child, const QString& program, const QStringList& arguments, const QString& home)
 {
     QStringList command = QStringList{program} + arguments;
-#ifdef Q_OS_UNIX
     if (geteuid() == 0)
         command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"} + command;
-#endif
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("HOME"), dataHome.isEmpty() ? QDir::tempPath() : dataHome);
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.isEmpty() ? QDir::tempPath() : dataHome);
-    // Leaks are the in-process tests' concern; an unprivileged child may not
-    // even read the suppression file.
+    environment.insert(QStringLiteral("HOME"), home.isEmpty() ? QDir::tempPath() : home);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.isEmpty() ? QDir::tempPath() : home);
+    // Leaks are the in-process tests' concern; the child may not read the suppressions.
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     environment.remove(QStringLiteral("LSAN_OPTIONS"));
     child.setProcessEnvironment(environment);
@@ -149,13 +129,10 @@ void Start(QProcess& child, const QString& program, const QStringList& arguments
 
 QString WaitForLine(QProcess& child, const QString& prefix)
 {
-    for (;;) {
-        while (child.canReadLine())
-            if (const QString line = QString::fromUtf8(child.readLine()).trimmed(); line.startsWith(prefix))
-                return line;
-        if (!child.waitForReadyRead(30000)) // only a guard against a hang
-            return {};
-    }
+    while (child.canReadLine() || child.waitForReadyRead(30000)) // a guard against a hang only
+        if (const QString line = QString::fromUtf8(child.readLine()).trimmed(); line.startsWith(prefix))
+            return line;
+    return {};
 }
 
 int Ended(QProcess& child)
@@ -166,24 +143,22 @@ int Ended(QProcess& child)
     return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
 }
 
-QStringList RunToEnd(const QString& program, const QStringList& arguments, const QString& dataHome)
+QStringList RunToEnd(const QString& program, const QStringList& arguments, const QString& home)
 {
     QProcess child;
-    Start(child, program, arguments, dataHome);
+    Start(child, program, arguments, home);
     const int status = Ended(child);
-    return QStringList{QString::number(status)}
-    + QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QStringList{QString::number(status)} + QString::fromUtf8(child.readAllStandardOutput()).split('\n');
 }
 
 QByteArray SavedList(int which)
 {
     QByteArray bytes;
     for (int k = 0; k < 10; ++k)
-        bytes += QStringLiteral("%1 %2\r\n%3 : %4\r\n")
+        bytes += QStringLiteral("%1 %2\r\n%3 : 1%2\r\n")
                      .arg(which ? QStringLiteral("Béla") : QStringLiteral("Éva"))
                      .arg(k)
                      .arg(which + k, 2, 10, QLatin1Char('0'))
-                     .arg(10 + k)
                      .toLatin1();
     return bytes;
 }
