@@ -22,7 +22,8 @@ void installInto(const QTemporaryDir& folder)
 {
     const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
     for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        QVERIFY(QFile::copy(source.filePath(name), folder.filePath(name)));
+        QVERIFY(QFile::copy(source.filePath(name), folder.filePath(name))
+            && QFile::setPermissions(folder.filePath(name), QFile::Permissions(0x6666))); // the player's own
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), folder.filePath(QStringLiteral("game"))));
     QVERIFY(QFile::setPermissions(folder.path(), QFile::Permissions(0x7777)));
 }

@@ -33,7 +33,8 @@ QString checkBytes(const QByteArray& bytes)
     file.close();
     QList<QByteArray> rounds[2]; // the lines shown, then the file saved
     for (QList<QByteArray>& round : rounds) {
-        Forms::hightab.Unload();
+        Forms::hightab.Load().List1->clear();
+        Forms::hightab.Load().List2->clear();
         LoadRecords();
         round = RecordFileLines();
         const int rows = LastRecord + 1; // sorted, and at most ten of them shown

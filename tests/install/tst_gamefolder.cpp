@@ -1,5 +1,4 @@
-// Where the game keeps its files, found as an installed game finds them:
-// beside a writable executable, else in the player's data folder.
+// Where an installed game keeps its files: beside a writable executable, else in the player's data folder.
 #include "childgame.h"
 #include "qtcatalogue.h"
 #include "testgame.h"
@@ -57,10 +56,9 @@ private slots:
         QVERIFY(::symlink(folderName + "/game", raw + "start") == 0 && base.mkdir(QStringLiteral("data")));
         const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
         for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
-            QVERIFY(QFile::copy(source.filePath(name), QDir(installed).filePath(name)));
+            QVERIFY(QFile::copy(source.filePath(name), QDir(installed).filePath(name))
+                && QFile::setPermissions(QDir(installed).filePath(name), QFile::Permissions(0x6666)));
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), QDir(installed).filePath(QStringLiteral("game"))));
-        for (const QString& name : QDir(installed).entryList(QDir::Files))
-            QVERIFY(QFile::setPermissions(QDir(installed).filePath(name), QFile::Permissions(0x7777)));
         const auto open = [](const QString& folder, bool writable) {
             return QFile::setPermissions(folder, QFile::Permissions(writable ? 0x7777 : 0x5555));
         };
@@ -72,8 +70,8 @@ private slots:
 
         const QStringList first = childgame::RunToEnd(program, {"play", "-"}, data);
         const QStringList messages = first.filter(QRegularExpression(QStringLiteral("^message: ")));
-        QCOMPARE(first.value(0), QStringLiteral("0"));
-        QVERIFY2(first.contains(QStringLiteral("folder: ") + folder), qPrintable(first.join(QLatin1Char('\n'))));
+        QVERIFY2(first.value(0) == QLatin1String("0") && first.contains(QStringLiteral("folder: ") + folder),
+            qPrintable(first.join(QLatin1Char('\n'))));
         QCOMPARE(QDir(data).exists(QStringLiteral("dezudor")), !beside);
         if (!dataWritable) {
             QCOMPARE(messages.filter(QStringLiteral("nem menthető")).size(), 1);
