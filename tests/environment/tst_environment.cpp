@@ -195,8 +195,8 @@ private slots:
 
         const QStringList messages = lines.filter(QRegularExpression(QStringLiteral("^message: ")));
         for (const QString& name : named)
-            QVERIFY2(
-                messages.filter(QDir::toNativeSeparators(folder.filePath(name))).size() == 1 || !setAfter.isEmpty(),
+            QVERIFY2(messages.filter(QDir::toNativeSeparators(folder.filePath(name))).size()
+                    == (setAfter.isEmpty() ? 1 : messages.size()), // moves carrying a damaged piece may repeat it
                 qPrintable(lines.join('\n')));
         for (const QString& message : messages)
             QVERIFY2(
