@@ -95,8 +95,10 @@ CopyFailure CopyFilesOver(const QList<FileCopy>& copies, const QString& journal)
     QList<Entry> entries;
     for (const FileCopy& copy : copies)
         entries.append({copy.Target});
+    // A journal that cannot be made means a folder that cannot be written:
+    // the player is told of the first file the copy would have replaced.
     if (!writeJournal(journal, Prepare, entries))
-        return {CopyFailure::Unwritable, journal};
+        return {CopyFailure::Unwritable, entries.isEmpty() ? journal : entries.first().Target};
 
     for (qsizetype i = 0; i < copies.size(); ++i) {
         QByteArray bytes;

@@ -1,6 +1,4 @@
-// The game as the screen-reader test plays it: the real windows in a
-// temporary folder, a board two moves from solved and a clock that stands
-// still, so that every word the reader hears is known in advance.
+// The game for the screen-reader script: two moves from solved, the clock stopped.
 #include "termination.h"
 #include "testgame.h"
 
@@ -15,7 +13,6 @@ int main(int argc, char* argv[])
         TestGame game(7);
         BoardControls& window = game.Board();
         window.Timer1->stop();
-        // Blank at row 3, column 3: the left arrow, then the up arrow solve it.
         game.SetBoard({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 16, 11, 13, 14, 15, 12});
         window.Form->show();
         window.Form->activateWindow();

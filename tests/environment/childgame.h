@@ -1,31 +1,21 @@
 #pragma once
 
-#include <QString>
+#include <QProcess>
+#include <QStringList>
 
-// What a child process of the environment tests does: the game's own code,
-// run in a folder the parent prepared, reporting on standard output.
+// The game's own start-up in a copy of the test program, reporting on
+// standard output ("message: ...", "record: ...", "started"), and the
+// parent's side of it. As root the child runs unprivileged.
 namespace childgame {
 
-// Starts the game in `folder`, makes twenty moves, solves a game, enters a
-// record and leaves through the exit button. Prints each message as
-// "message: ..." and, at the end, the move count and the record lists.
-int Play(const QString& folder);
-
-// Saves one of two full record lists after the other, for ever; prints
-// "saving" once the first save is done.
-int SaveForever(const QString& folder);
-
-// Starts the game in `folder` as the program does and stays until a signal
-// ends it; prints "started" once the board is up ("gave way" when another
-// game holds the folder), "woken" when a later start gives way, and leaves
-// through the exit button at once when `leave`. Messages are real boxes.
-int Start(const QString& folder, bool leave);
-
-// Chooses the first and the second picture set in turn, for ever; prints
-// "copying" once the first copy is done.
-int ChooseForever(const QString& folder);
-
-// The two lists SaveForever alternates, as the file holds them.
-QByteArray SavedList(int which);
+// "ROLE FOLDER [leave]" ("-": the folder rule chooses); -1 when no role.
+int Main(int argc, char* argv[]);
+void Start(QProcess& child, const QString& program, const QStringList& arguments, const QString& home = {});
+QString WaitForLine(QProcess& child, const QString& prefix); // empty when the child ends first
+int Ended(QProcess& child);                                  // -1 for a crash or a hang
+// The status, then every output line.
+QStringList RunToEnd(const QString& program, const QStringList& arguments, const QString& home = {});
+QByteArray SavedList(int which); // one of the two full lists the "save" role alternates
+QByteArray BytesOf(const QString& path);
 
 } // namespace childgame

@@ -1,127 +1,46 @@
-// The game in hostile surroundings, each case in a child process: killed in
-// the middle of saving or copying, started in a read-only folder, with damaged
-// pictures, with hostile record files, twice in one folder, ended by signals.
+// The game in hostile surroundings, each case in a child process.
 #include "childgame.h"
-#include "filecopy.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
-#include <cstring>
-
-#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
-#endif
+
+using childgame::BytesOf;
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The runnable folder's pictures and this program, as an installed game has them.
-void copyGameInto(const QString& folder)
+// The runnable folder's pictures and this program, in a folder any user may change.
+void installInto(const QTemporaryDir& folder)
 {
     const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
     for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        QVERIFY(QFile::copy(source.filePath(name), QDir(folder).filePath(name)));
-    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), QDir(folder).filePath(QStringLiteral("game"))));
+        QVERIFY(QFile::copy(source.filePath(name), folder.filePath(name))
+            && QFile::setPermissions(folder.filePath(name), QFile::Permissions(0x6666))); // the player's own
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), folder.filePath(QStringLiteral("game"))));
+    QVERIFY(QFile::setPermissions(folder.path(), QFile::Permissions(0x7777)));
 }
 
-QProcessEnvironment childEnvironment()
+void writeFile(const QString& path, const QByteArray& bytes)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("HOME"), QDir::tempPath());
-    // Leaks are the in-process tests' concern, and an unprivileged child may
-    // not even read the suppression file.
-    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    environment.remove(QStringLiteral("LSAN_OPTIONS"));
-    return environment;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    QVERIFY(file.setPermissions(QFile::Permissions(0x6666)));
 }
 
-struct ChildRun {
-    int Status = -1;
-    QStringList Messages;
-    QStringList Lines;
-};
-
-// Starts this program's copy in `folder` in the role `role`. Root may write
-// anywhere, so as root the child runs as an unprivileged user.
-void startIn(QProcess& child, const QString& folder, const QString& role, const QStringList& more = {})
+QList<QByteArray> pieces(const QTemporaryDir& folder, const QString& set = {})
 {
-    QStringList command = QStringList{QDir(folder).filePath(QStringLiteral("game")), role, folder} + more;
-#ifdef Q_OS_UNIX
-    if (geteuid() == 0)
-        command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
-                      QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"), QStringLiteral("--")}
-            + command;
-#endif
-    child.setProcessEnvironment(childEnvironment());
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(command.takeFirst(), command);
-}
-
-// The child's next output line that starts with `prefix`; empty when it
-// ends first. The long wait only guards against a hang.
-QString waitForLine(QProcess& child, const QString& prefix)
-{
-    for (;;) {
-        while (child.canReadLine()) {
-            QString line = QString::fromUtf8(child.readLine()).trimmed();
-            if (line.startsWith(prefix))
-                return line;
-        }
-        if (!child.waitForReadyRead(30000))
-            return {};
-    }
-}
-
-// Lets the unprivileged child into a folder the test made.
-void openToAll(const QString& folder)
-{
-    QVERIFY(QFile::setPermissions(
-        folder, QFile::permissions(folder) | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
-}
-
-int endedStatus(QProcess& child)
-{
-    if (!child.waitForFinished(10000)) {
-        child.kill();
-        child.waitForFinished();
-        return -1;
-    }
-    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
-}
-
-ChildRun playIn(const QString& folder)
-{
-    QProcess child;
-    startIn(child, folder, QStringLiteral("--play"));
-    ChildRun run;
-    if (!child.waitForFinished(60000)) {
-        child.kill();
-        child.waitForFinished();
-        return run;
-    }
-    run.Status = child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
-    run.Lines = QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString& line : run.Lines)
-        if (line.startsWith(QLatin1String("message: ")))
-            run.Messages.append(line);
-    return run;
+    QList<QByteArray> all;
+    for (int n = 1; n <= 15; ++n)
+        all.append(BytesOf(folder.filePath(set + QStringLiteral("%1.jpg").arg(n))));
+    return all;
 }
 
 } // namespace
@@ -130,132 +49,114 @@ class TestEnvironment : public QObject {
     Q_OBJECT
 
 private slots:
-    // After a kill at any moment the file is one whole list or the other.
-    void killedWhileSavingLeavesAWholeFile()
+    // Killed at any moment of saving the records or copying a picture set, the
+    // game leaves one whole list or, at its next start, one whole set.
+    void killedAtAnyMoment_data()
     {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<int>("kills");
+        QTest::newRow("saving records") << "save" << 40;
+        QTest::newRow("copying pictures") << "choose" << 20;
+    }
+
+    void killedAtAnyMoment()
+    {
+        QFETCH(QString, role);
+        QFETCH(int, kills);
         QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const QString scores = folder.filePath(QStringLiteral("scores.txt"));
-        const QByteArray lists[] = {childgame::SavedList(0), childgame::SavedList(1)};
+        installInto(folder);
+        const QString game = folder.filePath(QStringLiteral("game"));
         QRandomGenerator moments(2024);
-        for (int kill = 0; kill < 50; ++kill) {
+        for (int kill = 0; kill < kills; ++kill) {
             QProcess child;
-            child.setProcessEnvironment(childEnvironment());
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--save-forever"), folder.path()});
-            QVERIFY(child.waitForStarted());
-            QVERIFY(child.waitForReadyRead(30000));
-            QThread::usleep(moments.bounded(20000));
+            childgame::Start(child, game, {role, folder.path()});
+            QVERIFY(!childgame::WaitForLine(child, QStringLiteral("busy")).isEmpty());
+            QThread::usleep(moments.bounded(20000)); // the moment of the kill, not a wait
             child.kill();
             QVERIFY(child.waitForFinished());
-            const QByteArray content = bytesOf(scores);
-            QVERIFY2(content == lists[0] || content == lists[1],
-                qPrintable(QStringLiteral("kill %1 left %2 bytes").arg(kill).arg(content.size())));
+            if (role == QLatin1String("save")) {
+                const QByteArray content = BytesOf(folder.filePath(QStringLiteral("scores.txt")));
+                QVERIFY(content == childgame::SavedList(0) || content == childgame::SavedList(1));
+                continue;
+            }
+            QCOMPARE(childgame::RunToEnd(game, {QStringLiteral("look"), folder.path()}).value(0), QStringLiteral("0"));
+            QVERIFY(pieces(folder) == pieces(folder, QStringLiteral("s")) || pieces(folder) == pieces(folder, "v"));
+            QCOMPARE(QDir(folder.path()).entryList({"*.new", "*.old", ".dezudor-copy*"}, QDir::Files | QDir::Hidden),
+                QStringList());
         }
     }
 
-    // Plays, reports once that the records cannot be saved, and ends cleanly.
-    void readOnlyFolder()
-    {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        copyGameInto(folder.path());
-        const QStringList before = QDir(folder.path()).entryList(QDir::Files);
-        QVERIFY(QFile::setPermissions(folder.path(),
-            QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
-                | QFile::ExeOther));
-
-        const ChildRun run = playIn(folder.path());
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-        QCOMPARE(run.Status, 0);
-        QVERIFY2(run.Lines.contains(QStringLiteral("moves: 20")), qPrintable(run.Lines.join('\n')));
-        QVERIFY2(run.Lines.contains(QStringLiteral("record: Kata 00 : 00")), qPrintable(run.Lines.join('\n')));
-        QCOMPARE(run.Messages.size(), 1);
-        QVERIFY2(run.Messages[0].contains(QStringLiteral("nem menthető")), qPrintable(run.Messages[0]));
-        QVERIFY2(run.Messages[0].contains(QStringLiteral("scores.txt")), qPrintable(run.Messages[0]));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before);
-    }
-
-    // One message for the deal names both files; moves that carry them may
-    // say so again; the game plays on and keeps its record.
-    void damagedPictures()
-    {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        copyGameInto(folder.path());
-        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("5.jpg"))));
-        QFile seven(folder.filePath(QStringLiteral("7.jpg")));
-        QVERIFY(seven.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QRandomGenerator noise(77);
-        for (int i = 0; i < 900; ++i)
-            seven.putChar(static_cast<char>(noise.bounded(256)));
-        seven.close();
-        QVERIFY(QFile::setPermissions(
-            folder.path(), QFile::permissions(folder.path()) | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
-
-        const ChildRun run = playIn(folder.path());
-
-        QCOMPARE(run.Status, 0);
-        QVERIFY2(run.Lines.contains(QStringLiteral("moves: 20")), qPrintable(run.Lines.join('\n')));
-        QVERIFY(!run.Messages.isEmpty());
-        QVERIFY2(run.Messages[0].contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("5.jpg"))))
-                && run.Messages[0].contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("7.jpg")))),
-            qPrintable(run.Messages[0]));
-        for (const QString& message : run.Messages)
-            QVERIFY2(message.contains(QStringLiteral("5.jpg")) || message.contains(QStringLiteral("7.jpg")),
-                qPrintable(message));
-        QCOMPARE(bytesOf(folder.filePath(QStringLiteral("scores.txt"))), QByteArray("Kata\r\n00 : 00\r\n"));
-    }
-
-    // SIGTERM ends the game, a message box open or not, with status 0; the
-    // hostile file is left as it was and a record file is never lost.
-    void signalEndsTheGameAndKeepsTheFiles_data()
+    // Played to its end, or ended by SIGTERM (a message box open or not) with
+    // status 0: each message names its file, a hostile file stays as it was,
+    // the record file is never lost and no temporary file is left.
+    void hostileFolder_data()
     {
         QTest::addColumn<QString>("attack");
-        QTest::addColumn<QString>("waitFor");
-        QTest::newRow("missing picture, start-up message open") << "missing picture"
-                                                                << "message: ";
-        QTest::newRow("full disk, exit message open") << "full disk"
-                                                      << "message: ";
+        QTest::addColumn<QString>("waitFor"); // empty: plays to its end
+        QTest::addColumn<QStringList>("named");
+        QTest::addColumn<QByteArray>("scoresAfter");
+        QTest::addColumn<QString>("setAfter"); // empty: the pieces as before
+        const QByteArray list = childgame::SavedList(0);
+        QByteArray bestOfBoth;
+        for (int k = 0; k < 5; ++k)
+            bestOfBoth += list.mid(16 * k, 16) + childgame::SavedList(1).mid(17 * k, 17);
+        const QByteArray played = "\xd5rs\r\n00 : 00\r\n" + list.chopped(16);
+        const QStringList scores{QStringLiteral("scores.txt")};
+        const QStringList five{QStringLiteral("5.jpg")};
+        QTest::newRow("read-only folder") << "read-only"
+                                          << "" << QStringList{"1.jpg", "scores.txt"} << list << "";
+        QTest::newRow("damaged pictures") << "damaged"
+                                          << "" << QStringList{"5.jpg", "7.jpg"} << played << "v";
+        QTest::newRow("missing picture, message open") << "missing"
+                                                       << "message: " << five << list << "";
+        QTest::newRow("full disk, message open") << "full disk"
+                                                 << "message: " << scores << list << "";
         QTest::newRow("FIFO as scores.txt") << "fifo"
-                                            << "message: ";
+                                            << "message: " << scores << QByteArray() << "";
         QTest::newRow("scores.txt links to /dev/zero") << "zero"
-                                                       << "message: ";
+                                                       << "message: " << scores << QByteArray() << "";
         QTest::newRow("unreadable scores.txt") << "unreadable"
-                                               << "message: ";
+                                               << "message: " << scores << list << "";
         QTest::newRow("scores.txt links outside") << "link"
-                                                  << "started";
-        QTest::newRow("scores.txt is a dangling link") << "dangling"
-                                                       << "started";
+                                                  << "started" << QStringList() << bestOfBoth << "";
+        QTest::newRow("dangling link") << "dangling"
+                                       << "started" << QStringList() << QByteArray() << "";
         QTest::newRow("decompression bomb") << "bomb"
-                                            << "message: ";
+                                            << "message: " << five << list << "";
     }
 
-    void signalEndsTheGameAndKeepsTheFiles()
+    void hostileFolder()
     {
         QFETCH(QString, attack);
         QFETCH(QString, waitFor);
+        QFETCH(QStringList, named);
+        QFETCH(QByteArray, scoresAfter);
+        QFETCH(QString, setAfter);
         QTemporaryDir folder;
         QTemporaryDir outside;
-        QVERIFY(folder.isValid() && outside.isValid());
-        copyGameInto(folder.path());
-        openToAll(folder.path());
-        openToAll(outside.path());
+        installInto(folder);
+        QVERIFY(QFile::setPermissions(outside.path(), QFile::Permissions(0x7777)));
         const QString scores = folder.filePath(QStringLiteral("scores.txt"));
         const QString away = outside.filePath(QStringLiteral("records"));
-        // Twenty entries: a save through the link would cut them to ten.
-        const QByteArray awayBytes = childgame::SavedList(1) + childgame::SavedList(0);
-        const QByteArray list = childgame::SavedList(0);
-        QFile listFile(scores);
-        QVERIFY(listFile.open(QIODevice::WriteOnly) && listFile.write(list) == list.size());
-        listFile.close();
-        QVERIFY(QFile::setPermissions(scores, QFile::permissions(scores) | QFile::WriteOther));
-        QStringList more;
+        const QString five = folder.filePath(QStringLiteral("5.jpg"));
+        writeFile(scores, childgame::SavedList(0));
+        QStringList arguments{waitFor.isEmpty() ? QStringLiteral("play") : QStringLiteral("start"), folder.path()};
         QProcess child;
-        if (attack == QLatin1String("missing picture")) {
-            QVERIFY(QFile::remove(folder.filePath(QStringLiteral("5.jpg"))));
+        if (attack == QLatin1String("missing") || attack == QLatin1String("damaged"))
+            QVERIFY(QFile::remove(five));
+        if (attack == QLatin1String("damaged")) {
+            QByteArray noise(900, '\0');
+            QRandomGenerator(77).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+            writeFile(folder.filePath(QStringLiteral("7.jpg")), noise);
+        } else if (attack == QLatin1String("bomb")) {
+            QByteArray bomb = BytesOf(five);
+            const qsizetype frame = bomb.indexOf(QByteArray("\xff\xc0", 2));
+            QVERIFY(frame > 0);
+            bomb[frame + 5] = bomb[frame + 7] = char(0x15); // 0x15e0 = 5600 pixels a side
+            bomb[frame + 6] = bomb[frame + 8] = char(0xe0);
+            writeFile(five, bomb);
         } else if (attack == QLatin1String("full disk")) {
-            more << QStringLiteral("leave");
+            arguments << QStringLiteral("leave");
             child.setChildProcessModifier([] {
                 const rlimit limit{64, 64};
                 ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -263,53 +164,55 @@ private slots:
             });
         } else if (attack == QLatin1String("unreadable")) {
             QVERIFY(QFile::setPermissions(scores, QFile::WriteOwner | QFile::WriteOther));
-        } else if (attack == QLatin1String("bomb")) {
-            QByteArray bomb = bytesOf(folder.filePath(QStringLiteral("5.jpg")));
-            const qsizetype frame = bomb.indexOf(QByteArray("\xff\xc0", 2));
-            QVERIFY(frame > 0);
-            bomb[frame + 5] = bomb[frame + 7] = char(0x15); // 0x15e0 = 5600 pixels a side
-            bomb[frame + 6] = bomb[frame + 8] = char(0xe0);
-            QFile file(folder.filePath(QStringLiteral("5.jpg")));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bomb) == bomb.size());
-        } else {
+        } else if (QStringList{"fifo", "zero", "link", "dangling"}.contains(attack)) {
             QVERIFY(QFile::remove(scores));
-            if (attack == QLatin1String("fifo"))
-                QCOMPARE(::mkfifo(QFile::encodeName(scores).constData(), 0666), 0);
-            if (attack == QLatin1String("link")) {
-                QFile file(away);
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(awayBytes) == awayBytes.size());
-            }
-            const QString target = attack == QLatin1String("zero") ? QStringLiteral("/dev/zero") : away;
-            if (attack != QLatin1String("fifo"))
-                QVERIFY(QFile::link(target, scores));
-        }
-
-        startIn(child, folder.path(), QStringLiteral("--start"), more);
-        const QString line = waitForLine(child, waitFor);
-        QVERIFY2(!line.isEmpty(), qPrintable(attack));
-        child.terminate();
-        QCOMPARE(endedStatus(child), 0);
-
-        QFile::setPermissions(scores, QFile::ReadOwner | QFile::WriteOwner);
-        struct stat info = {};
-        QCOMPARE(::lstat(QFile::encodeName(scores).constData(), &info), 0);
-        if (attack == QLatin1String("fifo")) {
-            QVERIFY(S_ISFIFO(info.st_mode));
-        } else if (attack == QLatin1String("zero")) {
-            QCOMPARE(QFileInfo(scores).symLinkTarget(), QStringLiteral("/dev/zero"));
-        } else {
-            QVERIFY(S_ISREG(info.st_mode));
             if (attack == QLatin1String("link"))
-                QCOMPARE(bytesOf(scores).count("\r\n"), 20); // the best ten of the twenty
-            else
-                QCOMPARE(bytesOf(scores), attack == QLatin1String("dangling") ? QByteArray() : list);
+                writeFile(away, childgame::SavedList(1) + childgame::SavedList(0)); // a save through it keeps ten
+            QVERIFY(attack == QLatin1String("fifo") ? ::mkfifo(QFile::encodeName(scores).constData(), 0666) == 0
+                                                    : QFile::link(attack == "zero" ? "/dev/zero" : away, scores));
         }
-        QCOMPARE(bytesOf(away), attack == QLatin1String("link") ? awayBytes : QByteArray());
-        QCOMPARE(QFile::exists(away), attack == QLatin1String("link"));
-        if (attack == QLatin1String("full disk"))
-            QVERIFY2(line.contains(QStringLiteral("nem menthető")), qPrintable(line));
-        if (attack == QLatin1String("bomb") || attack == QLatin1String("missing picture"))
-            QVERIFY2(line.contains(QStringLiteral("5.jpg")), qPrintable(line));
+        const QList<QByteArray> before = pieces(folder);
+        QStringList files = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+        if (!files.contains(QStringLiteral("5.jpg")) && !setAfter.isEmpty()) // a new set fills the gap
+            (files << QStringLiteral("5.jpg")).sort();
+        if (attack == QLatin1String("read-only"))
+            QVERIFY(QFile::setPermissions(folder.path(), QFile::Permissions(0x5555)));
+
+        QStringList lines;
+        if (waitFor.isEmpty()) {
+            lines = childgame::RunToEnd(folder.filePath(QStringLiteral("game")), arguments);
+            QVERIFY2(lines.value(0) == "0" && lines.contains(QStringLiteral("found: Őrs 00 : 00")),
+                qPrintable(lines.join('\n')));
+        } else {
+            childgame::Start(child, folder.filePath(QStringLiteral("game")), arguments);
+            lines << childgame::WaitForLine(child, waitFor);
+            QVERIFY2(!lines[0].isEmpty(), qPrintable(attack));
+            child.terminate();
+            QCOMPARE(childgame::Ended(child), 0);
+        }
+        QFile::setPermissions(folder.path(), QFile::Permissions(0x7777));
+        QFile::setPermissions(scores, QFile::ReadOwner | QFile::WriteOwner);
+
+        const QStringList messages = lines.filter(QRegularExpression(QStringLiteral("^message: ")));
+        for (const QString& name : named)
+            QVERIFY2(messages.filter(QDir::toNativeSeparators(folder.filePath(name))).size()
+                    == (setAfter.isEmpty() ? 1 : messages.size()), // moves carrying a damaged piece may repeat it
+                qPrintable(lines.join('\n')));
+        for (const QString& message : messages)
+            QVERIFY2(
+                std::any_of(named.begin(), named.end(), [&](const QString& name) { return message.contains(name); }),
+                qPrintable(message));
+        const QFileInfo info(scores);
+        if (attack == QLatin1String("fifo"))
+            QVERIFY(info.exists() && !info.isFile() && !info.isSymLink());
+        else if (attack == QLatin1String("zero"))
+            QCOMPARE(info.symLinkTarget(), QStringLiteral("/dev/zero"));
+        else
+            QVERIFY(info.isFile() && !info.isSymLink() && BytesOf(scores) == scoresAfter);
+        QCOMPARE(BytesOf(away),
+            attack == QLatin1String("link") ? childgame::SavedList(1) + childgame::SavedList(0) : QByteArray());
+        QCOMPARE(pieces(folder), setAfter.isEmpty() ? before : pieces(folder, setAfter));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), files);
     }
 
     // A second start in the same folder wakes the first and gives way; a game
@@ -318,90 +221,36 @@ private slots:
     {
         QTemporaryDir folder;
         QTemporaryDir other;
-        QVERIFY(folder.isValid() && other.isValid());
-        for (const QTemporaryDir* dir : {&folder, &other}) {
-            copyGameInto(dir->path());
-            openToAll(dir->path());
-        }
+        installInto(folder);
+        installInto(other);
         const QString scores = folder.filePath(QStringLiteral("scores.txt"));
-        QFile file(scores);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(childgame::SavedList(0)) > 0);
-        file.close();
-        QVERIFY(QFile::setPermissions(scores, QFile::permissions(scores) | QFile::WriteOther));
-
+        writeFile(scores, childgame::SavedList(0));
+        const QString game = folder.filePath(QStringLiteral("game"));
         QProcess first;
-        startIn(first, folder.path(), QStringLiteral("--start"));
-        QVERIFY(!waitForLine(first, QStringLiteral("started")).isEmpty());
-        QProcess second;
-        startIn(second, folder.path(), QStringLiteral("--start"), {QStringLiteral("leave")});
-        QVERIFY(!waitForLine(second, QStringLiteral("gave way")).isEmpty());
-        QCOMPARE(endedStatus(second), 0);
-        QVERIFY(!waitForLine(first, QStringLiteral("woken")).isEmpty());
-
-        QProcess elsewhere;
-        startIn(elsewhere, other.path(), QStringLiteral("--start"));
-        QVERIFY(!waitForLine(elsewhere, QStringLiteral("started")).isEmpty());
-        elsewhere.terminate();
-        QCOMPARE(endedStatus(elsewhere), 0);
-
-        first.kill();
-        first.waitForFinished();
-        QProcess after;
-        startIn(after, folder.path(), QStringLiteral("--start"));
-        QVERIFY(!waitForLine(after, QStringLiteral("started")).isEmpty());
-        after.terminate();
-        QCOMPARE(endedStatus(after), 0);
-        QCOMPARE(bytesOf(scores), childgame::SavedList(0));
-    }
-
-    // After a kill at any moment of a picture-set copy, the next start shows
-    // one whole set and no temporary file is left.
-    void killedWhileCopyingLeavesOneWholeSet()
-    {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        copyGameInto(folder.path());
-        const QDir dir(folder.path());
-        QRandomGenerator moments(2025);
-        for (int kill = 0; kill < 20; ++kill) {
-            QProcess child;
-            child.setProcessEnvironment(childEnvironment());
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--choose-forever"), folder.path()});
-            QVERIFY(child.waitForStarted());
-            QVERIFY(!waitForLine(child, QStringLiteral("copying")).isEmpty());
-            QThread::usleep(moments.bounded(30000));
-            child.kill();
-            QVERIFY(child.waitForFinished());
-
-            QCOMPARE(int(platform::FinishInterruptedCopy(dir.filePath(QStringLiteral(".dezudor-copy"))).Error),
-                int(platform::CopyFailure::None));
-            int fromFirst = 0;
-            int fromSecond = 0;
-            for (int n = 1; n <= 15; ++n) {
-                const QByteArray piece = bytesOf(dir.filePath(QStringLiteral("%1.jpg").arg(n)));
-                fromFirst += piece == bytesOf(dir.filePath(QStringLiteral("s%1.jpg").arg(n)));
-                fromSecond += piece == bytesOf(dir.filePath(QStringLiteral("v%1.jpg").arg(n)));
+        childgame::Start(first, game, {"start", folder.path()});
+        QVERIFY(!childgame::WaitForLine(first, QStringLiteral("started")).isEmpty());
+        QCOMPARE(childgame::RunToEnd(game, {"start", folder.path(), "leave"}).filter("gave way").size(), 1);
+        QVERIFY(!childgame::WaitForLine(first, QStringLiteral("woken")).isEmpty());
+        for (const QString& where : {other.path(), folder.path()}) {
+            if (where == folder.path()) {
+                first.kill();
+                first.waitForFinished();
             }
-            QVERIFY2(fromFirst == 15 || fromSecond == 15,
-                qPrintable(QStringLiteral("kill %1: %2 + %3 pieces").arg(kill).arg(fromFirst).arg(fromSecond)));
-            QCOMPARE(dir.entryList({QStringLiteral("*.new"), QStringLiteral("*.old"), QStringLiteral(".dezudor-copy*")},
-                         QDir::AllEntries | QDir::Hidden | QDir::System),
-                QStringList());
+            QProcess next;
+            childgame::Start(next, game, {"start", where});
+            QVERIFY(!childgame::WaitForLine(next, QStringLiteral("started")).isEmpty());
+            next.terminate();
+            QCOMPARE(childgame::Ended(next), 0);
         }
+        QCOMPARE(BytesOf(scores), childgame::SavedList(0));
     }
 };
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc == 3 && std::strcmp(argv[1], "--play") == 0)
-        return childgame::Play(QString::fromLocal8Bit(argv[2]));
-    if (argc == 3 && std::strcmp(argv[1], "--save-forever") == 0)
-        return childgame::SaveForever(QString::fromLocal8Bit(argv[2]));
-    if (argc >= 3 && std::strcmp(argv[1], "--start") == 0)
-        return childgame::Start(QString::fromLocal8Bit(argv[2]), argc == 4);
-    if (argc == 3 && std::strcmp(argv[1], "--choose-forever") == 0)
-        return childgame::ChooseForever(QString::fromLocal8Bit(argv[2]));
+    if (const int status = childgame::Main(argc, argv); status >= 0)
+        return status;
     TestEnvironment test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,263 +1,121 @@
-// Where the game keeps its files, each start in a child process that finds
-// its folder as an installed game does: beside a writable executable, else in
-// the player's data folder; and Qt's own texts in Hungarian.
-#include "installedgame.h"
+// Where an installed game keeps its files: beside a writable executable, else in the player's data folder.
+#include "childgame.h"
 #include "qtcatalogue.h"
 #include "testgame.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QFile>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
-#ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
-namespace fs = std::filesystem;
-
-namespace {
-
-const fs::path RunDir = DEZUDOR_RUN_DIR;
-
-QByteArray bytesOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return QByteArray::fromStdString({std::istreambuf_iterator<char>(in), {}});
-}
-
-QString textOf(const fs::path& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-}
-
-int pictureCount(const fs::path& folder)
-{
-    std::error_code error;
-    int count = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
-        count += entry.path().extension() == ".jpg" ? 1 : 0;
-    return count;
-}
-
-// The pictures and this program, as an unpacked tarball has them; a child
-// runs it through an ASCII link, since Qt cannot spell every folder name.
-void installInto(const fs::path& folder, const fs::path& link)
-{
-    fs::create_directory(folder);
-    for (const fs::directory_entry& entry : fs::directory_iterator(RunDir))
-        if (entry.path().extension() == ".jpg")
-            fs::copy_file(entry.path(), folder / entry.path().filename());
-    fs::copy_file(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(), folder / "game");
-    fs::create_symlink(folder / "game", link);
-}
-
-// A writable folder is the player's own, its files included.
-void setWritable(const fs::path& folder, bool writable)
-{
-    constexpr fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
-        | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
-    fs::permissions(folder, writable ? fs::perms::all : readOnly);
-    if (writable)
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-            fs::permissions(entry.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                fs::perm_options::add);
-}
-
-struct Start {
-    int Status = -1;
-    QString Folder;
-    QStringList Records;
-    QStringList Messages;
-};
-
-// Root may write anywhere, so as root the child runs as an unprivileged user.
-Start start(const fs::path& program, const fs::path& dataHome, const char* what)
-{
-    QStringList command{textOf(program), QStringLiteral("--child"), QString::fromLatin1(what)};
-#ifdef Q_OS_UNIX
-    if (geteuid() == 0)
-        command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
-                      QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"), QStringLiteral("--")}
-            + command;
-#endif
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("HOME"), textOf(dataHome.parent_path()));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), textOf(dataHome));
-    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    environment.remove(QStringLiteral("LSAN_OPTIONS"));
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(command.takeFirst(), command);
-    Start run;
-    if (!child.waitForFinished(60000)) {
-        child.kill();
-        child.waitForFinished();
-        return run;
-    }
-    run.Status = child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
-    for (const QString& line : QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n')))
-        if (line.startsWith(QLatin1String("folder: ")))
-            run.Folder = line.mid(8);
-        else if (line.startsWith(QLatin1String("record: ")))
-            run.Records.append(line.mid(8));
-        else if (line.startsWith(QLatin1String("message: ")))
-            run.Messages.append(line.mid(9));
-    return run;
-}
-
-// A temporary tree that an unprivileged child can walk, and that the test
-// can remove again whatever it made read-only.
-class Tree {
-public:
-    Tree()
-        : base_(QFile::encodeName(dir_.path()).toStdString())
-    {
-        fs::permissions(base_, fs::perms::all);
-    }
-    ~Tree()
-    {
-        std::error_code error;
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(base_, error))
-            if (entry.is_directory(error))
-                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(base_, error);
-    }
-    Tree(const Tree&) = delete;
-    Tree& operator=(const Tree&) = delete;
-
-    const fs::path& Base() const { return base_; }
-
-private:
-    QTemporaryDir dir_;
-    fs::path base_;
-};
-
-} // namespace
+using childgame::BytesOf;
 
 class TestGameFolder : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(platform::LoadQtCatalogue()); }
-
     void cleanup() { QVERIFY2(LeakedWindows().isEmpty(), qPrintable(LeakedWindows().join(QLatin1Char(',')))); }
 
     void choiceAndRecordSurviveARestart_data()
     {
         QTest::addColumn<QByteArray>("folderName");
-        QTest::addColumn<bool>("folderWritable");
-        QTest::addColumn<bool>("keptBesideTheGame");
-        QTest::newRow("writable folder") << QByteArray("game") << true << true;
-        QTest::newRow("read-only folder") << QByteArray("game") << false << false;
-        // "Játék" in Latin-2: bytes that are not UTF-8.
-        QTest::newRow("folder name not UTF-8") << QByteArray("J\xe1t\xe9k") << true << false;
+        QTest::addColumn<bool>("installedWritable");
+        QTest::addColumn<bool>("dataWritable");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("writable folder") << QByteArray("game") << true << true << true;
+        QTest::newRow("read-only folder") << QByteArray("game") << false << true << false;
+        // "Játék" in Latin-2: bytes that are not UTF-8, which the game cannot spell.
+        QTest::newRow("folder name not UTF-8") << QByteArray("J\xe1t\xe9k") << true << true << false;
+        QTest::newRow("nothing writable") << QByteArray("game") << false << false << true;
     }
 
     void choiceAndRecordSurviveARestart()
     {
         QFETCH(QByteArray, folderName);
-        QFETCH(bool, folderWritable);
-        QFETCH(bool, keptBesideTheGame);
-        Tree tree;
-        const fs::path installed = tree.Base() / folderName.toStdString();
-        const fs::path program = tree.Base() / "start";
-        const fs::path dataHome = tree.Base() / "data";
-        installInto(installed, program);
-        fs::create_directory(dataHome);
-        setWritable(dataHome, true);
-        setWritable(installed, folderWritable);
-        const fs::path folder = keptBesideTheGame ? installed : dataHome / "dezudor";
+        QFETCH(bool, installedWritable);
+        QFETCH(bool, dataWritable);
+        QFETCH(bool, beside);
+        QTemporaryDir tree;
+        const QDir base(tree.path());
+        const QString real = base.filePath(QString::fromLatin1(folderName));
+        const QString installed = base.filePath(QStringLiteral("installed")); // the test's way in
+        const QString data = base.filePath(QStringLiteral("data"));
+        const QString program = base.filePath(QStringLiteral("start"));
+        const QByteArray raw = QFile::encodeName(base.path()) + '/';
+        QVERIFY(::mkdir(raw + folderName, 0777) == 0 && ::symlink(folderName, raw + "installed") == 0);
+        QVERIFY(::symlink(folderName + "/game", raw + "start") == 0 && base.mkdir(QStringLiteral("data")));
+        const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
+        for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+            QVERIFY(QFile::copy(source.filePath(name), QDir(installed).filePath(name))
+                && QFile::setPermissions(QDir(installed).filePath(name), QFile::Permissions(0x6666)));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), QDir(installed).filePath(QStringLiteral("game"))));
+        const auto open = [](const QString& folder, bool writable) {
+            return QFile::setPermissions(folder, QFile::Permissions(writable ? 0x7777 : 0x5555));
+        };
+        QVERIFY(open(tree.path(), true) && open(installed, installedWritable) && open(data, dataWritable));
+        const auto reopen = qScopeGuard(
+            [&] { open(installed, true) && open(data, true) && ::rename(raw + folderName, raw + "gone") == 0; });
+        const QString folder = beside ? real : QDir(data).filePath(QStringLiteral("dezudor"));
+        const auto file = [&](const QString& name) { return QDir(folder).filePath(name); };
 
-        const Start first = start(program, dataHome, "play");
-        QCOMPARE(first.Status, 0);
-        QVERIFY2(first.Messages.isEmpty(), qPrintable(first.Messages.join(QLatin1Char('\n'))));
-        QCOMPARE(first.Folder, textOf(folder));
-        QCOMPARE(pictureCount(folder), pictureCount(installed));
-        QCOMPARE(bytesOf(folder / "1.jpg"), bytesOf(RunDir / "v1.jpg"));
-        QCOMPARE(bytesOf(folder / "scores.txt"), QByteArray("\xd5rs\r\n00 : 42\r\n"));
-        QCOMPARE(fs::exists(dataHome / "dezudor"), !keptBesideTheGame);
-        if (!keptBesideTheGame) {
-            QCOMPARE(bytesOf(installed / "1.jpg"), bytesOf(RunDir / "s1.jpg"));
-            fs::remove(folder / "t3.jpg");
+        const QStringList first = childgame::RunToEnd(program, {"play", "-"}, data);
+        const QStringList messages = first.filter(QRegularExpression(QStringLiteral("^message: ")));
+        QVERIFY2(first.value(0) == QLatin1String("0") && first.contains(QStringLiteral("folder: ") + folder),
+            qPrintable(first.join(QLatin1Char('\n'))));
+        QCOMPARE(QDir(data).exists(QStringLiteral("dezudor")), !beside);
+        if (!dataWritable) {
+            QCOMPARE(messages.filter(QStringLiteral("nem menthető")).size(), 1);
+            QVERIFY(messages.filter(QStringLiteral("nem menthető"))[0].contains(file(QStringLiteral("scores.txt"))));
+            for (const QString& message : messages)
+                QVERIFY2(message.contains(real), qPrintable(message));
+            QCOMPARE(BytesOf(file(QStringLiteral("1.jpg"))), BytesOf(source.filePath(QStringLiteral("s1.jpg"))));
+            QVERIFY(QDir(data).isEmpty() && !QFile::exists(file(QStringLiteral("scores.txt"))));
+            return;
+        }
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+        QCOMPARE(
+            QDir(folder).entryList({QStringLiteral("*.jpg")}), QDir(installed).entryList({QStringLiteral("*.jpg")}));
+        QCOMPARE(BytesOf(file(QStringLiteral("1.jpg"))), BytesOf(source.filePath(QStringLiteral("v1.jpg"))));
+        QCOMPARE(BytesOf(file(QStringLiteral("scores.txt"))), QByteArray("\xd5rs\r\n00 : 00\r\n"));
+        if (!beside) {
+            QCOMPARE(BytesOf(QDir(installed).filePath(QStringLiteral("1.jpg"))),
+                BytesOf(source.filePath(QStringLiteral("s1.jpg"))));
+            QVERIFY(QFile::remove(file(QStringLiteral("t3.jpg"))));
         }
 
-        const Start second = start(program, dataHome, "look");
-        QCOMPARE(second.Status, 0);
-        QVERIFY2(second.Messages.isEmpty(), qPrintable(second.Messages.join(QLatin1Char('\n'))));
-        QCOMPARE(second.Records, QStringList{QStringLiteral("Őrs 00 : 42")});
-        QCOMPARE(bytesOf(folder / "1.jpg"), bytesOf(RunDir / "v1.jpg"));
-        QCOMPARE(bytesOf(folder / "t3.jpg"), bytesOf(RunDir / "t3.jpg"));
-    }
-
-    // The game plays from its read-only folder and each message names the
-    // place it could not write; nothing is left anywhere.
-    void nothingWritable()
-    {
-        Tree tree;
-        const fs::path installed = tree.Base() / "game";
-        const fs::path program = tree.Base() / "start";
-        const fs::path dataHome = tree.Base() / "data";
-        installInto(installed, program);
-        fs::create_directory(dataHome);
-        setWritable(dataHome, false);
-        setWritable(installed, false);
-
-        const Start run = start(program, dataHome, "play");
-
-        QCOMPARE(run.Status, 0);
-        QCOMPARE(run.Folder, textOf(installed));
-        QCOMPARE(run.Messages.filter(QStringLiteral("nem menthető")).size(), 1);
-        QVERIFY(run.Messages.filter(QStringLiteral("nem menthető"))[0].contains(textOf(installed / "scores.txt")));
-        for (const QString& message : run.Messages)
-            QVERIFY2(message.contains(textOf(installed)), qPrintable(message));
-        QVERIFY(fs::is_empty(dataHome));
-        QVERIFY(!fs::exists(installed / "scores.txt"));
-    }
-
-    void qtTextsAreHungarian_data()
-    {
-        QTest::addColumn<int>("place");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("text box menu") << 0 << QStringLiteral("&Visszavonás");
-        QTest::newRow("dialog button") << 1 << QStringLiteral("Mégse");
+        const QStringList second = childgame::RunToEnd(program, {"look", "-"}, data);
+        QCOMPARE(second.filter(QRegularExpression(QStringLiteral("^(message|found): "))),
+            QStringList{QStringLiteral("found: Őrs 00 : 00")});
+        QCOMPARE(BytesOf(file(QStringLiteral("1.jpg"))), BytesOf(source.filePath(QStringLiteral("v1.jpg"))));
+        QCOMPARE(BytesOf(file(QStringLiteral("t3.jpg"))), BytesOf(source.filePath(QStringLiteral("t3.jpg"))));
     }
 
     void qtTextsAreHungarian()
     {
-        QFETCH(int, place);
-        QFETCH(QString, text);
-        QString shown;
-        if (place == 0) {
-            QLineEdit box;
-            const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-            shown = menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0);
-        } else {
-            QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-            shown = buttons.button(QDialogButtonBox::Cancel)->text();
-        }
-        QCOMPARE(shown, text);
+        QVERIFY(platform::LoadQtCatalogue());
+        QLineEdit box;
+        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QCOMPARE(menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0), QStringLiteral("&Visszavonás"));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Mégse"));
     }
 };
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
-        return installedgame::Run(argv[2]);
+    if (const int status = childgame::Main(argc, argv); status >= 0)
+        return status;
     TestGameFolder test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,0 +1,250 @@
+#include "keyboard.h"
+#include "optionscontrols.h"
+#include "optionstexts.h"
+#include "windowtest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Prompt = QStringLiteral("Kattints valamelyik képre!");
+const QString HelpText
+    = QStringLiteral("A játék kétféleképpen is irányítható: \n\r\n\rEgérrel\n\r\n\r"
+                     "Kattintsunk arra a négyzetre, amelyet az üres helyre akarunk mozgatni.\n\r\n\r"
+                     "Kurzormozgató nyilakkal:\n\r\n\r"
+                     "Használjuk azt a nyilat, amelyik irányba a kiszemelt négyzetet mozgatni akarjuk.\n\r\n\r"
+                     "Ha rekordot értünk el, beírhatjuk a nevünket a csúcstartók listájába.\n\r\n\r");
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void tick(int seconds)
+{
+    for (; seconds > 0; --seconds)
+        BoardEvents::Timer1_Timer();
+}
+
+} // namespace
+
+class TestOptions : public WindowTest {
+    Q_OBJECT
+
+    // The bytes of 1.jpg ... 15.jpg, or of set `letter`'s fifteen pieces.
+    QList<QByteArray> pieces(const QString& letter = {}) const
+    {
+        QList<QByteArray> all;
+        for (int n = 1; n <= 15; ++n)
+            all.append(bytesOf(game->FilePath(letter + QStringLiteral("%1.jpg").arg(n))));
+        return all;
+    }
+
+    // Opens the window with the main window's options button.
+    static OptionsControls& open()
+    {
+        QTest::mouseClick(Forms::board.Load().Command3, Qt::LeftButton);
+        return Forms::options.Load();
+    }
+
+public:
+    TestOptions()
+        : WindowTest(11)
+    {
+    }
+
+private slots:
+    void init()
+    {
+        WindowTest::init();
+        game->Board().Form->show();
+        QVERIFY(QTest::qWaitForWindowActive(game->Board().Form));
+    }
+
+    // Steps split at "|": "tN" clicks tab N, "pN" thumbnail N; "OK", "Mégsem",
+    // "close" (the close box), "reopen" and "exit" (the board's Kilépés) as
+    // named; "<...>" is a key. `status` "-": the window is unloaded. `set`:
+    // the set now in 1.jpg ... 15.jpg, empty for the pieces as they were.
+    void choosingAPictureSet_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("set");
+        const auto row = [](const char* name, const char* steps, const QString& status, const char* set) {
+            QTest::newRow(name) << steps << status << set;
+        };
+        const QString contact = QStringLiteral("Kapcsolat: ") + OptionsTexts::ContactAddress();
+        row("picture tab", "t0", Prompt, "");
+        row("help tab", "t1", "", "");
+        row("about from help", "t1|t2", contact, "");
+        row("thumbnail 1", "t0|p1", "Velkaro festmény", "");
+        row("last of two thumbnails", "t0|p5|p3", "Taj Mahal", "");
+        row("title gone on help", "t0|p3|t1", "", "");
+        row("prompt back, not title", "t0|p3|t1|t0", Prompt, "");
+        row("OK keeps the window's state", "t0|OK|reopen", Prompt, "");
+        row("Mégsem discards it", "t0|Mégsem|reopen", "", "");
+        row("the close box discards it", "t0|close|reopen", "", "");
+        row("2 then 3", "p2|p3|OK", "Taj Mahal", "m");
+        row("4, Mégsem, reopen, OK", "p4|Mégsem|reopen|OK", "", "z");
+        row("one click, OK twice", "p5|OK|reopen|OK", "Quenlore", "t");
+        row("a choice after OK", "p1|OK|reopen|p2|OK", "Lion King", "l");
+        row("exit while open", "p2|exit", "-", "");
+        row("exit while hidden", "OK|exit", "-", "");
+        row("Space on 4, Enter on OK", "<Left>|<Left>|<Tab>|<Right>|<Down>|<Space>|<Tab>|<Tab>|<Enter>", "Orsinda",
+            "z");
+        row("Enter on 3, Space on OK", "<Left>|<Left>|<Tab>|<Down>|<Enter>|<Tab>|<Tab>|<Tab>|<Space>", "Taj Mahal",
+            "m");
+        row("arrows stop at the edges",
+            "<Left>|<Left>|<Tab>|<Up>|<Left>|<Right>|<Right>|<Right>|<Space>|<Tab>|<Tab>|<Tab>|<Tab>|<Enter>",
+            "Lion King", "l");
+        row("Escape after a choice", "<Left>|<Left>|<Tab>|<Right>|<Space>|<Escape>", "-", "");
+    }
+
+    void choosingAPictureSet()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, status);
+        QFETCH(QString, set);
+        const QList<QByteArray> expected = pieces(set);
+        const QByteArray blank = bytesOf(game->FilePath("16.jpg"));
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(Forms::options.Window()));
+        tick(5);
+        for (const QString& step : steps.split('|')) {
+            const int n = step.mid(1).toInt();
+            OptionsControls& window = Forms::options.Load();
+            if (step == QLatin1String("OK") || step == QStringLiteral("Mégsem"))
+                QTest::mouseClick(step == QLatin1String("OK") ? window.Command1 : window.Command2, Qt::LeftButton);
+            else if (step == QLatin1String("close"))
+                window.Form->close();
+            else if (step == QLatin1String("reopen"))
+                open();
+            else if (step == QLatin1String("exit"))
+                QTest::mouseClick(game->Board().Command1, Qt::LeftButton);
+            else if (step.startsWith(QLatin1Char('p')))
+                QTest::mouseClick(window.Picture3[n], Qt::LeftButton);
+            else if (step.startsWith(QLatin1Char('t'))) {
+                auto* bar = window.SSTab1->findChild<QTabBar*>();
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(n).center());
+            } else
+                PressKeys({step});
+        }
+        QCOMPARE(Forms::options.IsLoaded() ? Forms::options.Load().Label1->text() : QStringLiteral("-"), status);
+        if (Forms::options.IsLoaded())
+            QCOMPARE(Forms::options.Load().Label6->text(), HelpText);
+        QCOMPARE(pieces(), expected);
+        QCOMPARE(bytesOf(game->FilePath("16.jpg")), blank);
+        QVERIFY(game->Messages.isEmpty());
+        QCOMPARE(game->ProgramEnded, steps.endsWith("exit"));
+        if (game->ProgramEnded)
+            return;
+        const bool dealt = !set.isEmpty() || steps.contains("OK|");
+        QCOMPARE(game->Board().Label1->text(), QString(dealt ? "00 : 00" : "00 : 05"));
+        // The boxes show what the pieces' files now hold.
+        for (int box = 0; box < 16 && dealt; ++box)
+            QCOMPARE(game->Board().Picture1[box]->Picture().toImage().convertToFormat(QImage::Format_RGB32),
+                QImage(game->FilePath(QStringLiteral("%1.jpg").arg(game->PictureAt(box))))
+                    .convertToFormat(QImage::Format_RGB32));
+    }
+
+    // A set that cannot be copied leaves pieces, folder, game and window as
+    // they were. A link in a piece's place is replaced, never written through.
+    void copyingTheChosenSet_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("named"); // the file the message names
+        QTest::addColumn<QString>("says");  // empty: the copy succeeds
+        QTest::newRow("missing set file") << "missing"
+                                          << "m9.jpg"
+                                          << "Hiányzik";
+        QTest::newRow("empty set file") << "empty"
+                                        << "m15.jpg"
+                                        << "sérült";
+        QTest::newRow("piece cannot be replaced") << "folder"
+                                                  << "12.jpg"
+                                                  << "nem írható";
+        QTest::newRow("read-only folder") << "read-only"
+                                          << "1.jpg"
+                                          << "írásvédett";
+        QTest::newRow("piece links outside") << "link"
+                                             << "3.jpg"
+                                             << "";
+        QTest::newRow("piece is a dangling link") << "dangling"
+                                                  << "3.jpg"
+                                                  << "";
+    }
+
+    void copyingTheChosenSet()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, named);
+        QFETCH(QString, says);
+        QTemporaryDir outside;
+        const QString away = outside.filePath("away");
+        OptionsControls& window = open();
+        QTest::mouseClick(window.Picture3[3], Qt::LeftButton);
+        const QString target = game->FilePath(named);
+        if (damage != QLatin1String("empty") && damage != QLatin1String("read-only"))
+            QVERIFY(QFile::remove(target));
+        if (damage == QLatin1String("empty"))
+            writeFile(target, {});
+        else if (damage == QLatin1String("folder"))
+            QVERIFY(QDir(game->Folder()).mkdir(named));
+        else if (damage == QLatin1String("read-only")) {
+            QVERIFY(QFile::setPermissions(game->Folder(), QFile::ReadOwner | QFile::ExeOwner));
+            if (QFile(game->FilePath("probe")).open(QIODevice::WriteOnly))
+                QSKIP("this user may write into a read-only folder");
+        } else if (damage != QLatin1String("missing")) {
+            if (damage == QLatin1String("link"))
+                writeFile(away, "outside");
+            QVERIFY(QFile::link(away, target));
+        }
+        const QList<QByteArray> before = says.isEmpty() ? pieces("m") : pieces();
+        const QStringList files
+            = QDir(game->Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        tick(5);
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QFile::setPermissions(game->Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(pieces(), before);
+        QCOMPARE(QDir(game->Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), files);
+        QCOMPARE(bytesOf(away), QByteArray(damage == QLatin1String("link") ? "outside" : ""));
+        QVERIFY(!QFileInfo(target).isSymLink());
+        QCOMPARE(game->Messages.size(), says.isEmpty() ? 0 : 1);
+        if (says.isEmpty())
+            return;
+        QVERIFY2(game->Messages[0].contains(target) && game->Messages[0].contains(says), qPrintable(game->Messages[0]));
+        QCOMPARE(game->Board().Label1->text(), QStringLiteral("00 : 05"));
+        QVERIFY(window.Form->isVisible());
+    }
+
+    // Not modal: the board moves and its clock runs while the window is open;
+    // each thumbnail shows its own set.
+    void boardPlaysOnAndThumbnailsDiffer()
+    {
+        OptionsControls& window = open();
+        game->SetBoard({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16, 14, 15});
+        QTest::mouseClick(game->Board().Picture1[14], Qt::LeftButton);
+        QCOMPARE(game->PictureAt(13), 14);
+        QVERIFY(game->Board().Timer1->isActive() && window.Form->isVisible());
+        for (int a = 0; a < 6; ++a)
+            for (int b = a + 1; b < 6; ++b)
+                QVERIFY(window.Picture3[a]->Picture().toImage() != window.Picture3[b]->Picture().toImage());
+        QCOMPARE(OptionsTexts::ScreenText(HelpText), QString(HelpText).remove(QLatin1Char('\r')));
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"

@@ -1,0 +1,230 @@
+#include "boardevents.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
+#include "keyboard.h"
+#include "recordfile.h"
+#include "windowtest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTest>
+
+#include <algorithm>
+
+class TestRecords : public WindowTest {
+    Q_OBJECT
+
+    void writeScores(const QByteArray& bytes)
+    {
+        QFile file(game->FilePath("scores.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Lets the clock run `seconds` seconds, then solves the board with one move.
+    static void solveAfter(int seconds, bool byKey)
+    {
+        for (; seconds > 0; --seconds)
+            BoardEvents::Timer1_Timer();
+        ShowLayout(OneMoveFromSolved);
+        if (byKey)
+            PressKeys({"<Left>"});
+        else
+            QTest::mouseClick(Forms::board.Load().Picture1[15], Qt::LeftButton);
+    }
+
+public:
+    TestRecords()
+        : WindowTest(31)
+    {
+    }
+
+private slots:
+    // `seconds` are the first slots' times after the sort; the slots past the
+    // last record keep what an earlier load left there.
+    void loadReadsSortsAndShowsTheBestTen_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // null: no file at all
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("times");
+        QTest::addColumn<QList<double>>("seconds");
+        QTest::addColumn<int>("lastRecord");
+        const auto row = [](const char* name, const QByteArray& content, const QString& names, const QString& times,
+                             const QList<double>& seconds, int last) {
+            QTest::newRow(name) << content << names.split('|') << times.split('|') << seconds << last;
+        };
+        QTest::newRow("no file") << QByteArray() << QStringList{} << QStringList{} << QList<double>{} << -1;
+        row("equal times keep their order", "a\r\n00 : 05\r\nb\r\n00 : 05\r\nc\r\n00 : 03\r\n", "c|b|a",
+            "00 : 03|00 : 05|00 : 05", {3, 5, 5}, 2);
+        row("sign and point", "a\r\n-1 : 30\r\nb\r\n1. : 05\r\nc\r\n.5 : 00\r\nd\r\n00 : 31\r\n", "a|c|d|b",
+            "-1 : 30|.5 : 00|00 : 31|1. : 05", {-30, 30, 31, 65}, 3);
+        row("fixed places, empty name hidden, blank shown", "\r\n100 : 05\r\n  \r\nab : cd\r\nz\r\n1\r\n", "  |z",
+            "ab : cd|1", {0, 60, 600}, 2);
+        row("LF only, odd line count", "x\n01 : 00\nlonely", "lonely|x", "|01 : 00", {0, 60}, 1);
+        QByteArray twenty;
+        QStringList names;
+        QStringList times;
+        for (int i = 0; i < 20; ++i) {
+            twenty += QStringLiteral("q%1\r\n00 : %2\r\n").arg(i).arg(29 - i).toLatin1();
+            if (i >= 5 && i < 15)
+                names.prepend(QStringLiteral("q%1").arg(i)), times.prepend(QStringLiteral("00 : %1").arg(29 - i));
+        }
+        row("fifteen read, ten shown", twenty, names.join('|'), times.join('|'), {15, 16}, 14);
+    }
+
+    void loadReadsSortsAndShowsTheBestTen()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, times);
+        QFETCH(QList<double>, seconds);
+        QFETCH(int, lastRecord);
+        game->Board();
+        std::fill(std::begin(Module1::RecordSeconds), std::end(Module1::RecordSeconds), 99.0);
+        if (!content.isNull())
+            writeScores(content);
+        Module1::LoadRecords();
+        QCOMPARE(ListRows(Forms::hightab.Load().List1), names);
+        QCOMPARE(ListRows(Forms::hightab.Load().List2), times);
+        QCOMPARE(int(Module1::LastRecord), lastRecord);
+        for (int i = 0; i < seconds.size(); ++i)
+            QCOMPARE(Module1::RecordSeconds[i], seconds[i]);
+        if (lastRecord + 1 < Module1::RecordSlots)
+            QCOMPARE(Module1::RecordSeconds[lastRecord + 1], 99.0);
+        QCOMPARE(QFile::exists(game->FilePath("scores.txt")), !content.isNull());
+        QVERIFY(game->Messages.isEmpty());
+    }
+
+    // A player's keys through one or two records, steps split at "|":
+    // "<solve N>" lets the clock run N seconds and solves the board with the
+    // left arrow; "<folder>" puts a folder in the place of scores.txt.
+    void keyboardThroughRecords_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("active");
+        QTest::addColumn<QByteArray>("file");
+        const auto row = [](const char* name, const QString& steps, const char* names, const char* active,
+                             const char* file) { QTest::newRow(name) << steps << names << active << QByteArray(file); };
+        const QString next = "|<Enter>|<Enter>|<Space>|"; // Rendben, close the list, deal anew
+        row("ninth letter, then keys into the time", "<solve 12>|abcdefghijk l|<Space>|<Enter>", "abcdefghi", "hightab",
+            "abcdefghi\r\n00 : 12\r\n");
+        row("only unaccented letters count", "<solve 12>|őű 5abcdefghiX|<Enter>", "őű 5abcdefghi", "hightab",
+            "\xf5\xfb 5abcdefghi\r\n00 : 12\r\n");
+        row("deleted letters still count",
+            "<solve 12>|abcde|<Backspace>|<Backspace>|<Backspace>|<Backspace>|<Backspace>|wxyzq|<Enter>", "wxyz",
+            "hightab", "wxyz\r\n00 : 12\r\n");
+        row("Mégsem opens the box again", "<solve 12>|abcdefghi|<Tab>|<Tab>|<Space>|ab|<Enter>", "ab", "hightab",
+            "ab\r\n00 : 12\r\n");
+        row("Escape stores nothing, Space deals anew", "<solve 12>|Bea|<Escape>|<Space>", "", "board", "");
+        row("Space in the list, Escape, Space", "<solve 12>|Ödön|<Enter>|<Space>|<Escape>|<Space>", "Ödön", "board",
+            "\xd6\x64\xf6n\r\n00 : 12\r\n");
+        row("a closed box stays closed with its name", "<solve 12>|abcdefghi" + next + "<solve 20>|x|<Enter>",
+            "abcdefghi|abcdefghi", "hightab", "abcdefghi\r\n00 : 12\r\nabcdefghi\r\n00 : 20\r\n");
+        row("the letter count goes on", "<solve 12>|Bea" + next + "<solve 20>|Cilikex|<Enter>", "Bea|Cilike", "hightab",
+            "Bea\r\n00 : 12\r\nCilike\r\n00 : 20\r\n");
+        row("the name stays", "<solve 12>|Bea" + next + "<solve 20>|<Enter>", "Bea|Bea", "hightab",
+            "Bea\r\n00 : 12\r\nBea\r\n00 : 20\r\n");
+        row("unwritable file: records kept in memory, said once",
+            "<folder>|<solve 12>|Bea" + next + "<solve 5>|Cili|<Enter>", "Cili|Bea", "hightab", "");
+    }
+
+    void keyboardThroughRecords()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, names);
+        QFETCH(QString, active);
+        QFETCH(QByteArray, file);
+        BoardControls& window = game->Board();
+        // Only the test's own ticks move the clock, however long a step takes.
+        const QSignalBlocker realTicks(window.Timer1);
+        window.Form->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.Form));
+        for (const QString& step : steps.split('|')) {
+            if (step.startsWith(QLatin1String("<solve ")))
+                solveAfter(step.mid(7).chopped(1).toInt(), true);
+            else if (step == QLatin1String("<folder>"))
+                QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
+            else if (step == QLatin1String("<Backspace>"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+            else
+                PressKeys({step});
+            QVERIFY(!QTest::currentTestFailed());
+        }
+        QCOMPARE(ListRows(Forms::hightab.Load().List1), names.split('|', Qt::SkipEmptyParts));
+        QCOMPARE(ActiveWindowName(), active);
+        QCOMPARE(game->Messages.size(), steps.startsWith("<folder>") ? 1 : 0);
+        QCOMPARE(FileBytes("scores.txt"), file);
+        // A closed name box shows why typing stopped: its text is grey.
+        const QLineEdit* name = Forms::high.Load().Text1;
+        if (!name->isEnabled())
+            QCOMPARE(name->palette().color(QPalette::Disabled, QPalette::Text), QColor(128, 128, 128));
+        if (active == QLatin1String("board"))
+            QCOMPARE(window.Label1->text(), QStringLiteral("00 : 00"));
+    }
+
+    void recordCheckWalksTheStoredTimes_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<double>("finish");
+        QTest::addColumn<bool>("record");
+        QTest::newRow("no record yet") << "" << 500 << 500.0 << true;
+        QTest::newRow("between two") << "60 120" << 100 << 100.0 << true;
+        QTest::newRow("equal to slot 3") << "10 20 30 40 50" << 40 << 40.0 << true;
+        QTest::newRow("nine better, slot 9 free") << "10 20 30 40 50 60 70 80 90" << 100 << 100.0 << false;
+        QTest::newRow("full, a faster time") << "10 20 30 40 50 60 70 80 500 600" << 100 << 100.0 << true;
+        QTest::newRow("full, a slower time") << "10 20 30 40 50 60 70 80 90 95" << 100 << 100.0 << false;
+        QTest::newRow("hundred minutes read by fixed places") << "" << 6005 << 600.0 << true;
+    }
+
+    void recordCheckWalksTheStoredTimes()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, ticks);
+        QFETCH(double, finish);
+        QFETCH(bool, record);
+        BoardControls& window = game->Board();
+        const QStringList times = stored.split(' ', Qt::SkipEmptyParts);
+        for (int i = 0; i < times.size(); ++i)
+            Module1::RecordSeconds[i] = times[i].toDouble();
+        for (int t = 0; t < ticks; ++t)
+            BoardEvents::Timer1_Timer();
+        const QString clock = window.Label1->text();
+        solveAfter(0, false);
+        QCOMPARE(Forms::high.Load().Text2->text(), clock);
+        QCOMPARE(Module1::FinishSeconds, finish);
+        QCOMPARE(Forms::high.Load().Form->isVisible(), record);
+    }
+
+    // Ten of the widest names and longest times stand whole, without scroll
+    // bars. Törlés empties list and file, but the record check keeps the last
+    // load's times; a row selected in one list is selected in both; the close box only hides.
+    void listWindow()
+    {
+        writeScores(QByteArray("\xd6\x64\xf6n\r\n999 : 59\r\n").repeated(10));
+        game->Board();
+        HightabControls& list = Forms::hightab.Load();
+        list.Form->show();
+        for (QListWidget* box : {list.List1, list.List2}) {
+            QVERIFY(!box->horizontalScrollBar()->isVisible() && !box->verticalScrollBar()->isVisible());
+            const QRect last = box->visualItemRect(box->item(9));
+            QVERIFY(box->viewport()->rect().contains(last));
+            QVERIFY(box->fontMetrics().horizontalAdvance(box->item(9)->text()) < last.width());
+        }
+        list.List1->setCurrentRow(2);
+        list.List2->setCurrentRow(1);
+        QCOMPARE(list.List1->currentRow(), 1);
+        QTest::mouseClick(list.Command2, Qt::LeftButton);
+        QCOMPARE(list.List1->count() + list.List2->count(), 0);
+        QCOMPARE(FileBytes("scores.txt"), QByteArray(""));
+        QCOMPARE(Module1::RecordSeconds[0], 5945.0);
+        list.Form->close();
+        QVERIFY(Forms::hightab.IsLoaded() && list.Form->isHidden());
+    }
+};
+
+QTEST_MAIN(TestRecords)
+#include "tst_records.moc"
