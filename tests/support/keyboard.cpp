@@ -19,6 +19,7 @@ const QHash<QString, Qt::Key>& namedKeys()
         {QStringLiteral("<Right>"), Qt::Key_Right},
         {QStringLiteral("<Up>"), Qt::Key_Up},
         {QStringLiteral("<Down>"), Qt::Key_Down},
+        {QStringLiteral("<Backspace>"), Qt::Key_Backspace},
     };
     return keys;
 }

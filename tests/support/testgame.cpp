@@ -1,20 +1,10 @@
 #include "testgame.h"
 
 #include "appfolder.h"
-#include "boardcontrols.h"
-#include "boardevents.h"
 #include "endprogram.h"
 #include "errorreport.h"
 #include "forms.h"
-#include "highcontrols.h"
-#include "highevents.h"
-#include "hightabcontrols.h"
-#include "module1.h"
-#include "optionscontrols.h"
-#include "picturesets.h"
 #include "random.h"
-#include "recordfile.h"
-#include "tilepictures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,14 +63,9 @@ BoardControls& TestGame::Board()
     return Forms::board.Load();
 }
 
-void TestGame::SetBoard(const std::array<int, 16>& pictures)
-{
-    Board();
-    ShowLayout(pictures);
-}
-
 void ShowLayout(const std::array<int, 16>& pictures)
 {
+    Forms::board.Load();
     QStringList unreadable;
     for (int i = 0; i < 16; ++i) {
         Module1::BoardCells[i / 4][i % 4] = TilePictures::ImagePath(pictures[i]);
@@ -102,6 +87,25 @@ QStringList ListRows(const QListWidget* list)
     for (int i = 0; i < list->count(); ++i)
         texts.append(list->item(i)->text());
     return texts;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void Tick(int seconds)
+{
+    for (; seconds > 0; --seconds)
+        BoardEvents::Timer1_Timer();
 }
 
 QStringList LeakedWindows()
