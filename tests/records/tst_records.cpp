@@ -35,14 +35,13 @@ private slots:
             "ab : cd|1", {0, 60, 600}, 2);
         row("LF only, odd line count", "x\n01 : 00\nlonely", "lonely|x", "|01 : 00", {0, 60}, 1);
         QByteArray twenty;
-        QStringList names;
-        QStringList times;
+        QString names, times;
         for (int i = 0; i < 20; ++i) {
             twenty += QStringLiteral("q%1\r\n00 : %2\r\n").arg(i).arg(29 - i).toLatin1();
             if (i >= 5 && i < 15)
-                names.prepend(QStringLiteral("q%1").arg(i)), times.prepend(QStringLiteral("00 : %1").arg(29 - i));
+                names.prepend(QStringLiteral("q%1|").arg(i)), times.prepend(QStringLiteral("00 : %1|").arg(29 - i));
         }
-        row("fifteen read, ten shown", twenty, names.join('|'), times.join('|'), {15, 16}, 14);
+        row("fifteen read, ten shown", twenty, names.chopped(1), times.chopped(1), {15, 16}, 14);
     }
 
     void loadReadsSortsAndShowsTheBestTen()
@@ -106,10 +105,8 @@ private slots:
         QFETCH(QString, names);
         QFETCH(QString, active);
         QFETCH(QByteArray, file);
-        BoardControls& window = game->Board();
-        const QSignalBlocker realTicks(window.Timer1);
-        window.Form->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.Form));
+        const QSignalBlocker realTicks(game->Board().Timer1); // only the test's own ticks move the clock
+        BoardControls& window = ActiveBoard();
         for (const QString& step : steps.split('|')) {
             if (step.startsWith(QLatin1String("<solve "))) {
                 Tick(step.mid(7).chopped(1).toInt());
@@ -119,7 +116,6 @@ private slots:
                 QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
             else
                 PressKeys({step});
-            QVERIFY(!QTest::currentTestFailed());
         }
         QCOMPARE(ListRows(Forms::hightab.Load().List1), names.split('|', Qt::SkipEmptyParts));
         QCOMPARE(ActiveWindowName(), active);

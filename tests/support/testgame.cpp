@@ -1,9 +1,7 @@
 #include "testgame.h"
 
-#include "appfolder.h"
 #include "endprogram.h"
 #include "errorreport.h"
-#include "forms.h"
 #include "random.h"
 
 #include <QApplication>
@@ -11,25 +9,16 @@
 #include <QFile>
 #include <QTest>
 
-namespace {
-
-void copyPictures(const QString& target)
-{
-    const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
-    for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        if (!QFile::copy(source.filePath(name), QDir(target).filePath(name)))
-            qFatal("cannot copy %s into the test folder", qPrintable(name));
-}
-
-} // namespace
-
 TestGame::TestGame(quint64 seed)
 {
     static const bool registered = (ui::RegisterForms(), true);
     Q_UNUSED(registered);
     if (!folder_.isValid())
         qFatal("cannot make a temporary folder");
-    copyPictures(folder_.path());
+    const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
+    for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        if (!QFile::copy(source.filePath(name), folder_.filePath(name)))
+            qFatal("cannot copy %s into the test folder", qPrintable(name));
     Module1::ResetState();
     platform::SetAppFolder(folder_.path());
     platform::SeedRandom(seed);
@@ -46,21 +35,6 @@ TestGame::~TestGame()
     platform::SetRandomClock(nullptr);
     platform::SetAppFolder(QString());
     Module1::ResetState();
-}
-
-QString TestGame::Folder() const
-{
-    return QDir::toNativeSeparators(folder_.path());
-}
-
-QString TestGame::FilePath(const QString& fileName) const
-{
-    return platform::AppFilePath(fileName);
-}
-
-BoardControls& TestGame::Board()
-{
-    return Forms::board.Load();
 }
 
 void ShowLayout(const std::array<int, 16>& pictures)

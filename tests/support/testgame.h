@@ -1,7 +1,9 @@
 #pragma once
 
+#include "appfolder.h"
 #include "boardcontrols.h"
 #include "boardevents.h"
+#include "forms.h"
 #include "highcontrols.h"
 #include "hightabcontrols.h"
 #include "module1.h"
@@ -10,6 +12,7 @@
 #include "optionstexts.h"
 #include "tilepictures.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,10 +28,9 @@ public:
     TestGame(const TestGame&) = delete;
     TestGame& operator=(const TestGame&) = delete;
 
-    QString Folder() const;
-    QString FilePath(const QString& fileName) const;
-
-    BoardControls& Board(); // loaded (and so dealt) on first use
+    QString Folder() const { return QDir::toNativeSeparators(folder_.path()); }
+    QString FilePath(const QString& fileName) const { return platform::AppFilePath(fileName); }
+    BoardControls& Board() { return Forms::board.Load(); } // loaded (and so dealt) on first use
     // The picture number in box `index` according to BoardCells, 0 for an unknown path.
     int PictureAt(int index) const;
 
