@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
         TestGame game(7);
         BoardControls& window = game.Board();
         window.Timer1->stop();
-        game.SetBoard({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 16, 11, 13, 14, 15, 12});
+        ShowLayout({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 16, 11, 13, 14, 15, 12});
         window.Form->show();
         window.Form->activateWindow();
         status = QApplication::exec();

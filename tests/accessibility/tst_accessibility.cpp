@@ -57,7 +57,7 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, focused);
         BoardControls& window = ActiveBoard();
-        game->SetBoard(BlankAtTen);
+        ShowLayout(BlankAtTen);
         window.Form->setWindowTitle(QStringLiteral("   0. lépés"));
         QWidget* before = QApplication::focusWidget();
         heard.clear();
@@ -89,7 +89,7 @@ private slots:
             BoardEvents::Timer1_Timer();
         if (!record)
             std::fill(std::begin(Module1::RecordSeconds), std::end(Module1::RecordSeconds), 1);
-        game->SetBoard(OneMoveFromSolved);
+        ShowLayout(OneMoveFromSolved);
         heard.clear();
 
         Play(input);

@@ -27,8 +27,7 @@ void say(const QString& line)
     std::fflush(stdout);
 }
 
-// Twenty real moves, a solved game with the clock standing still, a record,
-// and the second picture set chosen.
+// Twenty real moves, a solved game with the clock stopped, a record, and the second picture set chosen.
 void play(BoardControls& board)
 {
     board.Timer1->stop();
@@ -37,13 +36,12 @@ void play(BoardControls& board)
         const int step = i % 2 == 0 ? (Module1::EmptyCol < 3 ? 1 : -1) : (Module1::EmptyRow < 3 ? 4 : -4);
         QTest::mouseClick(board.Picture1[4 * Module1::EmptyRow + Module1::EmptyCol + step], Qt::LeftButton);
     }
-    say(QStringLiteral("moves: %1").arg(Module1::MoveCount));
     ShowLayout(OneMoveFromSolved);
     QTest::mouseClick(board.Picture1[15], Qt::LeftButton);
     HighControls& entry = Forms::high.Load();
     entry.Text1->clear();
-    QTest::sendKeyEvent(QTest::Click, entry.Text1, Qt::Key_unknown, QStringLiteral("Ő"), Qt::NoModifier);
-    QTest::keyClicks(entry.Text1, QStringLiteral("rs"));
+    QTest::sendKeyEvent(QTest::Click, entry.Text1, Qt::Key_unknown, "Ő", Qt::NoModifier);
+    QTest::keyClicks(entry.Text1, "rs");
     QTest::mouseClick(entry.Command1, Qt::LeftButton);
     OptionsEvents::Picture3_Click(1);
     OptionsEvents::Command1_Click();
@@ -53,35 +51,27 @@ void play(BoardControls& board)
 
 int Main(int argc, char* argv[])
 {
-    const QString role = QString::fromLatin1(argc >= 3 ? argv[1] : "");
+    const QString role = argc >= 3 ? argv[1] : "";
     if (!QStringList{"play", "look", "start", "save", "choose"}.contains(role))
         return -1;
-    QApplication::setApplicationName(QStringLiteral("dezudor"));
-    if (const QString folder = QString::fromLocal8Bit(argv[2]); folder == QLatin1String("-"))
-        platform::SetUpAppFolder();
-    else
-        platform::SetAppFolder(folder);
+    QApplication::setApplicationName("dezudor");
+    argv[2] == std::string("-") ? platform::SetUpAppFolder() : platform::SetAppFolder(QString::fromLocal8Bit(argv[2]));
     platform::SeedRandom(3);
     platform::FolderClaim claim(platform::AppFolder());
-    if (claim.HeldElsewhere()) {
-        say(QStringLiteral("gave way"));
-        return 0;
-    }
-    platform::SetErrorReporter([boxes = role == QLatin1String("start")](const QString& text) {
-        say(QStringLiteral("message: ") + text);
+    if (claim.HeldElsewhere())
+        return say("gave way"), 0;
+    platform::SetErrorReporter([boxes = role == "start"](const QString& text) {
+        say("message: " + text);
         if (boxes) // real boxes nobody answers
-            QMessageBox::warning(nullptr, QStringLiteral("Dezudor"), text);
+            QMessageBox::warning(nullptr, "Dezudor", text);
     });
-    platform::EndOnTerminationSignal([&claim] {
-        Module1::SaveRecordsAtEnd();
-        claim.Release();
-    });
+    platform::EndOnTerminationSignal([&claim] { Module1::SaveRecordsAtEnd(), claim.Release(); });
     ui::RegisterForms();
     PictureSetChoice::FinishInterruptedChoice();
-    claim.OnWake([] { say(QStringLiteral("woken")); });
+    claim.OnWake([] { say("woken"); });
     // Until killed: one full list saved after the other, or one set chosen after the other.
-    for (int n = 0; role == QLatin1String("save") || role == QLatin1String("choose"); ++n) {
-        if (role == QLatin1String("save")) {
+    for (int n = 0; role == "save" || role == "choose"; ++n) {
+        if (role == "save") {
             Forms::hightab.Unload();
             Module1::LoadRecordLines(SavedList(n % 2).replace("\r", "").trimmed().split('\n'));
             Module1::SaveRecords();
@@ -90,19 +80,19 @@ int Main(int argc, char* argv[])
             OptionsEvents::Command1_Click();
         }
         if (n == 0)
-            say(QStringLiteral("busy"));
+            say("busy");
     }
     BoardControls& board = Forms::board.Load();
     board.Form->show();
     QTimer::singleShot(0, [&] {
-        say(QStringLiteral("folder: ") + platform::AppFolder());
-        if (role == QLatin1String("play"))
+        say("folder: " + platform::AppFolder());
+        if (role == "play")
             play(board);
         const HightabControls& list = Forms::hightab.Load();
         for (int i = 0; i < list.List1->count(); ++i)
             say(QStringLiteral("found: %1 %2").arg(list.List1->item(i)->text(), list.List2->item(i)->text()));
-        say(QStringLiteral("started"));
-        if (role != QLatin1String("start") || argc > 3)
+        say("started");
+        if (role != "start" || argc > 3)
             BoardEvents::Command1_Click();
     });
     const int status = QApplication::exec();
@@ -116,12 +106,11 @@ void Start(QProcess& child, const QString& program, const QStringList& arguments
     if (geteuid() == 0)
         command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"} + command;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("HOME"), home.isEmpty() ? QDir::tempPath() : home);
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.isEmpty() ? QDir::tempPath() : home);
-    // Leaks are the in-process tests' concern; the child may not read the suppressions.
-    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    environment.remove(QStringLiteral("LSAN_OPTIONS"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("HOME", home.isEmpty() ? QDir::tempPath() : home);
+    environment.insert("XDG_DATA_HOME", home.isEmpty() ? QDir::tempPath() : home);
+    environment.insert("ASAN_OPTIONS", "detect_leaks=0"); // leaks are the in-process tests' concern
+    environment.remove("LSAN_OPTIONS");
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(command.takeFirst(), command);
@@ -153,14 +142,10 @@ QStringList RunToEnd(const QString& program, const QStringList& arguments, const
 
 QByteArray SavedList(int which)
 {
-    QByteArray bytes;
+    QString text;
     for (int k = 0; k < 10; ++k)
-        bytes += QStringLiteral("%1 %2\r\n%3 : 1%2\r\n")
-                     .arg(which ? QStringLiteral("Béla") : QStringLiteral("Éva"))
-                     .arg(k)
-                     .arg(which + k, 2, 10, QLatin1Char('0'))
-                     .toLatin1();
-    return bytes;
+        text += QString("%1 %2\r\n%3 : 1%2\r\n").arg(which ? "Béla" : "Éva").arg(k).arg(which + k, 2, 10, QChar('0'));
+    return text.toLatin1();
 }
 
 QByteArray BytesOf(const QString& path)

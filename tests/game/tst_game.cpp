@@ -60,7 +60,7 @@ private slots:
         QFETCH(int, moving);
         QFETCH(int, count);
         BoardControls& window = ActiveBoard();
-        game->SetBoard(blankAt(blank));
+        ShowLayout(blankAt(blank));
         Layout expected = blankAt(blank);
         if (moving >= 0)
             std::swap(expected[blank], expected[moving]);
@@ -95,7 +95,7 @@ private slots:
         }
         ActiveBoard();
         if (!input.isEmpty()) {
-            game->SetBoard(blankAt(5));
+            ShowLayout(blankAt(5));
             for (const QString& path : paths)
                 QVERIFY(QFile::remove(path));
             Play(input);
@@ -125,7 +125,7 @@ private slots:
         for (int t = 0; t < 42; ++t)
             BoardEvents::Timer1_Timer();
         std::fill(std::begin(Module1::RecordSeconds), std::end(Module1::RecordSeconds), 1); // no record
-        game->SetBoard(layout);
+        ShowLayout(layout);
 
         Play(input);
 

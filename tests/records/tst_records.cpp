@@ -1,12 +1,7 @@
-#include "boardevents.h"
-#include "highcontrols.h"
-#include "hightabcontrols.h"
 #include "keyboard.h"
-#include "recordfile.h"
 #include "windowtest.h"
 
 #include <QDir>
-#include <QFile>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTest>
@@ -16,34 +11,10 @@
 class TestRecords : public WindowTest {
     Q_OBJECT
 
-    void writeScores(const QByteArray& bytes)
-    {
-        QFile file(game->FilePath("scores.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    // Lets the clock run `seconds` seconds, then solves the board with one move.
-    static void solveAfter(int seconds, bool byKey)
-    {
-        for (; seconds > 0; --seconds)
-            BoardEvents::Timer1_Timer();
-        ShowLayout(OneMoveFromSolved);
-        if (byKey)
-            PressKeys({"<Left>"});
-        else
-            QTest::mouseClick(Forms::board.Load().Picture1[15], Qt::LeftButton);
-    }
-
-public:
-    TestRecords()
-        : WindowTest(31)
-    {
-    }
+    QString scores() const { return game->FilePath("scores.txt"); }
 
 private slots:
-    // `seconds` are the first slots' times after the sort; the slots past the
-    // last record keep what an earlier load left there.
+    // `seconds`: the first slots after the sort; slots past the last record keep an earlier load's times.
     void loadReadsSortsAndShowsTheBestTen_data()
     {
         QTest::addColumn<QByteArray>("content"); // null: no file at all
@@ -64,14 +35,13 @@ private slots:
             "ab : cd|1", {0, 60, 600}, 2);
         row("LF only, odd line count", "x\n01 : 00\nlonely", "lonely|x", "|01 : 00", {0, 60}, 1);
         QByteArray twenty;
-        QStringList names;
-        QStringList times;
+        QString names, times;
         for (int i = 0; i < 20; ++i) {
             twenty += QStringLiteral("q%1\r\n00 : %2\r\n").arg(i).arg(29 - i).toLatin1();
             if (i >= 5 && i < 15)
-                names.prepend(QStringLiteral("q%1").arg(i)), times.prepend(QStringLiteral("00 : %1").arg(29 - i));
+                names.prepend(QStringLiteral("q%1|").arg(i)), times.prepend(QStringLiteral("00 : %1|").arg(29 - i));
         }
-        row("fifteen read, ten shown", twenty, names.join('|'), times.join('|'), {15, 16}, 14);
+        row("fifteen read, ten shown", twenty, names.chopped(1), times.chopped(1), {15, 16}, 14);
     }
 
     void loadReadsSortsAndShowsTheBestTen()
@@ -84,7 +54,7 @@ private slots:
         game->Board();
         std::fill(std::begin(Module1::RecordSeconds), std::end(Module1::RecordSeconds), 99.0);
         if (!content.isNull())
-            writeScores(content);
+            WriteFile(scores(), content);
         Module1::LoadRecords();
         QCOMPARE(ListRows(Forms::hightab.Load().List1), names);
         QCOMPARE(ListRows(Forms::hightab.Load().List2), times);
@@ -93,13 +63,11 @@ private slots:
             QCOMPARE(Module1::RecordSeconds[i], seconds[i]);
         if (lastRecord + 1 < Module1::RecordSlots)
             QCOMPARE(Module1::RecordSeconds[lastRecord + 1], 99.0);
-        QCOMPARE(QFile::exists(game->FilePath("scores.txt")), !content.isNull());
+        QCOMPARE(QFile::exists(scores()), !content.isNull());
         QVERIFY(game->Messages.isEmpty());
     }
 
-    // A player's keys through one or two records, steps split at "|":
-    // "<solve N>" lets the clock run N seconds and solves the board with the
-    // left arrow; "<folder>" puts a folder in the place of scores.txt.
+    // Steps split at "|": "<solve N>" ticks N seconds, then the left arrow solves; "<folder>" blocks scores.txt.
     void keyboardThroughRecords_data()
     {
         QTest::addColumn<QString>("steps");
@@ -137,27 +105,23 @@ private slots:
         QFETCH(QString, names);
         QFETCH(QString, active);
         QFETCH(QByteArray, file);
-        BoardControls& window = game->Board();
-        // Only the test's own ticks move the clock, however long a step takes.
-        const QSignalBlocker realTicks(window.Timer1);
-        window.Form->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.Form));
+        const QSignalBlocker realTicks(game->Board().Timer1); // only the test's own ticks move the clock
+        BoardControls& window = ActiveBoard();
         for (const QString& step : steps.split('|')) {
-            if (step.startsWith(QLatin1String("<solve ")))
-                solveAfter(step.mid(7).chopped(1).toInt(), true);
-            else if (step == QLatin1String("<folder>"))
+            if (step.startsWith(QLatin1String("<solve "))) {
+                Tick(step.mid(7).chopped(1).toInt());
+                ShowLayout(OneMoveFromSolved);
+                PressKeys({"<Left>"});
+            } else if (step == QLatin1String("<folder>"))
                 QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
-            else if (step == QLatin1String("<Backspace>"))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
             else
                 PressKeys({step});
-            QVERIFY(!QTest::currentTestFailed());
         }
         QCOMPARE(ListRows(Forms::hightab.Load().List1), names.split('|', Qt::SkipEmptyParts));
         QCOMPARE(ActiveWindowName(), active);
         QCOMPARE(game->Messages.size(), steps.startsWith("<folder>") ? 1 : 0);
-        QCOMPARE(FileBytes("scores.txt"), file);
-        // A closed name box shows why typing stopped: its text is grey.
+        QCOMPARE(FileBytes(scores()), file);
+        // A closed name box's grey text shows why typing stopped.
         const QLineEdit* name = Forms::high.Load().Text1;
         if (!name->isEnabled())
             QCOMPARE(name->palette().color(QPalette::Disabled, QPalette::Text), QColor(128, 128, 128));
@@ -190,21 +154,19 @@ private slots:
         const QStringList times = stored.split(' ', Qt::SkipEmptyParts);
         for (int i = 0; i < times.size(); ++i)
             Module1::RecordSeconds[i] = times[i].toDouble();
-        for (int t = 0; t < ticks; ++t)
-            BoardEvents::Timer1_Timer();
+        Tick(ticks);
         const QString clock = window.Label1->text();
-        solveAfter(0, false);
+        ShowLayout(OneMoveFromSolved);
+        QTest::mouseClick(window.Picture1[15], Qt::LeftButton);
         QCOMPARE(Forms::high.Load().Text2->text(), clock);
         QCOMPARE(Module1::FinishSeconds, finish);
         QCOMPARE(Forms::high.Load().Form->isVisible(), record);
     }
 
-    // Ten of the widest names and longest times stand whole, without scroll
-    // bars. Törlés empties list and file, but the record check keeps the last
-    // load's times; a row selected in one list is selected in both; the close box only hides.
+    // Ten widest rows whole, no scroll bars; rows selected together; Törlés keeps loaded times; close only hides.
     void listWindow()
     {
-        writeScores(QByteArray("\xd6\x64\xf6n\r\n999 : 59\r\n").repeated(10));
+        WriteFile(scores(), QByteArray("\xd6\x64\xf6n\r\n999 : 59\r\n").repeated(10));
         game->Board();
         HightabControls& list = Forms::hightab.Load();
         list.Form->show();
@@ -219,7 +181,7 @@ private slots:
         QCOMPARE(list.List1->currentRow(), 1);
         QTest::mouseClick(list.Command2, Qt::LeftButton);
         QCOMPARE(list.List1->count() + list.List2->count(), 0);
-        QCOMPARE(FileBytes("scores.txt"), QByteArray(""));
+        QCOMPARE(FileBytes(scores()), QByteArray(""));
         QCOMPARE(Module1::RecordSeconds[0], 5945.0);
         list.Form->close();
         QVERIFY(Forms::hightab.IsLoaded() && list.Form->isHidden());

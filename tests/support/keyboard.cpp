@@ -1,66 +1,30 @@
 #include "keyboard.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
 
-namespace {
-
-const QHash<QString, Qt::Key>& namedKeys()
-{
-    static const QHash<QString, Qt::Key> keys{
-        {QStringLiteral("<Enter>"), Qt::Key_Return},
-        {QStringLiteral("<Escape>"), Qt::Key_Escape},
-        {QStringLiteral("<Space>"), Qt::Key_Space},
-        {QStringLiteral("<Tab>"), Qt::Key_Tab},
-        {QStringLiteral("<Backtab>"), Qt::Key_Backtab},
-        {QStringLiteral("<Left>"), Qt::Key_Left},
-        {QStringLiteral("<Right>"), Qt::Key_Right},
-        {QStringLiteral("<Up>"), Qt::Key_Up},
-        {QStringLiteral("<Down>"), Qt::Key_Down},
-    };
-    return keys;
-}
-
-QWidget* focusedWidget()
-{
-    QCoreApplication::processEvents();
-    QWidget* widget = QApplication::focusWidget();
-    if (!widget)
-        QTest::qFail("no widget has the keyboard focus", __FILE__, __LINE__);
-    return widget;
-}
-
-void typeCharacter(QChar c)
-{
-    QWidget* widget = focusedWidget();
-    if (!widget)
-        return;
-    const bool letter = c.unicode() < 128 && c.isLetter();
-    const int key = letter ? Qt::Key_A + (c.toUpper().unicode() - 'A') : Qt::Key_unknown;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-    QCoreApplication::sendEvent(widget, &press);
-    QCoreApplication::sendEvent(widget, &release);
-}
-
-} // namespace
-
 void PressKeys(const QStringList& steps)
 {
+    static const QHash<QString, Qt::Key> named{{"<Enter>", Qt::Key_Return}, {"<Escape>", Qt::Key_Escape},
+        {"<Space>", Qt::Key_Space}, {"<Tab>", Qt::Key_Tab}, {"<Backtab>", Qt::Key_Backtab}, {"<Left>", Qt::Key_Left},
+        {"<Right>", Qt::Key_Right}, {"<Up>", Qt::Key_Up}, {"<Down>", Qt::Key_Down}, {"<Backspace>", Qt::Key_Backspace}};
     for (const QString& step : steps) {
-        if (const auto key = namedKeys().constFind(step); key != namedKeys().constEnd()) {
-            QWidget* widget = focusedWidget();
+        // Typed text is one key per character, each to the focus of that moment (focus may move mid-word).
+        const QStringList keys = named.contains(step) ? QStringList{step} : step.split(QString(), Qt::SkipEmptyParts);
+        for (const QString& key : keys) {
+            QCoreApplication::processEvents();
+            QWidget* widget = QApplication::focusWidget();
             if (!widget)
-                return;
-            QTest::keyClick(widget, *key);
-        } else {
-            for (const QChar c : step)
-                typeCharacter(c);
+                QFAIL("no widget has the keyboard focus");
+            const QChar c = key[0];
+            const bool letter = key.size() == 1 && c.unicode() < 128 && c.isLetter();
+            const auto code = Qt::Key(letter ? Qt::Key_A + (c.toUpper().unicode() - 'A') : Qt::Key_unknown);
+            if (named.contains(key))
+                QTest::keyClick(widget, named[key]);
+            else
+                QTest::sendKeyEvent(QTest::Click, widget, code, key, Qt::NoModifier);
         }
-        if (QTest::currentTestFailed())
-            return;
     }
     QCoreApplication::processEvents();
 }

@@ -1,37 +1,13 @@
 #include "testgame.h"
 
-#include "appfolder.h"
-#include "boardcontrols.h"
-#include "boardevents.h"
 #include "endprogram.h"
 #include "errorreport.h"
-#include "forms.h"
-#include "highcontrols.h"
-#include "highevents.h"
-#include "hightabcontrols.h"
-#include "module1.h"
-#include "optionscontrols.h"
-#include "picturesets.h"
 #include "random.h"
-#include "recordfile.h"
-#include "tilepictures.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
-namespace {
-
-void copyPictures(const QString& target)
-{
-    const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
-    for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        if (!QFile::copy(source.filePath(name), QDir(target).filePath(name)))
-            qFatal("cannot copy %s into the test folder", qPrintable(name));
-}
-
-} // namespace
 
 TestGame::TestGame(quint64 seed)
 {
@@ -39,7 +15,10 @@ TestGame::TestGame(quint64 seed)
     Q_UNUSED(registered);
     if (!folder_.isValid())
         qFatal("cannot make a temporary folder");
-    copyPictures(folder_.path());
+    const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
+    for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        if (!QFile::copy(source.filePath(name), folder_.filePath(name)))
+            qFatal("cannot copy %s into the test folder", qPrintable(name));
     Module1::ResetState();
     platform::SetAppFolder(folder_.path());
     platform::SeedRandom(seed);
@@ -58,29 +37,9 @@ TestGame::~TestGame()
     Module1::ResetState();
 }
 
-QString TestGame::Folder() const
-{
-    return QDir::toNativeSeparators(folder_.path());
-}
-
-QString TestGame::FilePath(const QString& fileName) const
-{
-    return platform::AppFilePath(fileName);
-}
-
-BoardControls& TestGame::Board()
-{
-    return Forms::board.Load();
-}
-
-void TestGame::SetBoard(const std::array<int, 16>& pictures)
-{
-    Board();
-    ShowLayout(pictures);
-}
-
 void ShowLayout(const std::array<int, 16>& pictures)
 {
+    Forms::board.Load();
     QStringList unreadable;
     for (int i = 0; i < 16; ++i) {
         Module1::BoardCells[i / 4][i % 4] = TilePictures::ImagePath(pictures[i]);
@@ -102,6 +61,25 @@ QStringList ListRows(const QListWidget* list)
     for (int i = 0; i < list->count(); ++i)
         texts.append(list->item(i)->text());
     return texts;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void Tick(int seconds)
+{
+    for (; seconds > 0; --seconds)
+        BoardEvents::Timer1_Timer();
 }
 
 QStringList LeakedWindows()
