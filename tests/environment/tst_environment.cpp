@@ -91,7 +91,7 @@ private slots:
         QTest::addColumn<QByteArray>("scoresAfter");
         const QByteArray list = SavedList(0);
         QByteArray bestOfBoth;
-        for (int k = 0; k < 5; ++k)
+        for (qsizetype k = 0; k < 5; ++k)
             bestOfBoth += list.mid(16 * k, 16) + SavedList(1).mid(17 * k, 17);
         const QString plays, message = "message: ", started = "started";
         QTest::newRow("read-only folder") << "read-only" << plays << "1.jpg scores.txt" << list;
