@@ -126,11 +126,17 @@ CopyFailure CopyFilesOver(const QList<FileCopy>& copies, const QString& journal)
 
 CopyFailure FinishInterruptedCopy(const QString& journal)
 {
+    // A journal cut off while it was being written leaves only its temporary.
+    const QFileInfo journalFile(journal);
+    const QDir folder = journalFile.dir();
+    for (const QString& stray :
+        folder.entryList({journalFile.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(folder.filePath(stray));
+
     QList<QByteArray> lines;
     if (ReadLines(journal, lines) != FileRead::Read || lines.isEmpty())
         return {};
     QList<Entry> entries;
-    const QDir folder = QFileInfo(journal).dir();
     for (qsizetype i = 1; i < lines.size(); ++i) {
         // Only names inside the journal's own folder.
         const QString name = QFile::decodeName(lines[i].mid(2));
