@@ -12,11 +12,37 @@
 
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace ui {
 
 namespace {
+
+// A picture button's name is its tool tip; Qt would say the tip again as its
+// description. Only a description of its own ("Újra" after the end) is said.
+class PictureButtonAccessible : public QAccessibleWidget {
+public:
+    explicit PictureButtonAccessible(QPushButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Description ? widget()->accessibleDescription() : QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            static_cast<QPushButton*>(widget())->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
 
 QAccessibleInterface* makeInterface(const QString& key, QObject* object)
 {
@@ -25,6 +51,8 @@ QAccessibleInterface* makeInterface(const QString& key, QObject* object)
     auto* widget = static_cast<QWidget*>(object);
     if (key == QLatin1String("board"))
         return new BoardAccessible(static_cast<board*>(widget));
+    if (key == QLatin1String("QPushButton") && !widget->toolTip().isEmpty())
+        return new PictureButtonAccessible(static_cast<QPushButton*>(widget));
     if (key == QLatin1String("high") || key == QLatin1String("hightab") || key == QLatin1String("options"))
         return new QAccessibleWidget(widget, QAccessible::Dialog);
     if (key == QLatin1String("platform::PictureBox")) {

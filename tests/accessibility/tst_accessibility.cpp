@@ -109,6 +109,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("main window") << 0 << int(QAccessible::Window) << "Dezudor játék";
         QTest::newRow("clock") << 1 << int(QAccessible::StaticText) << "Játékidő";
+        QTest::newRow("new game, its tip said once") << 7 << int(QAccessible::Button) << "Újra";
         QTest::newRow("name box") << 2 << int(QAccessible::EditableText) << "Név";
         QTest::newRow("time box") << 3 << int(QAccessible::EditableText) << "Időeredmény";
         QTest::newRow("times list") << 4 << int(QAccessible::List) << "Idő";
@@ -124,13 +125,15 @@ private slots:
         HightabControls& list = Forms::hightab.Load();
         list.List1->addItem(QStringLiteral("Kata"));
         list.List2->addItem(QStringLiteral("00 : 12"));
-        QAccessibleInterface* found = QAccessible::queryAccessibleInterface(
-            QList<QObject*>{game->Board().Form, Forms::board.Load().Label1, Forms::high.Load().Text1,
-                Forms::high.Load().Text2, list.List2, Forms::options.Load().Picture3[3], list.List1}[control]);
+        QAccessibleInterface* found = QAccessible::queryAccessibleInterface(QList<QObject*>{game->Board().Form,
+            Forms::board.Load().Label1, Forms::high.Load().Text1, Forms::high.Load().Text2, list.List2,
+            Forms::options.Load().Picture3[3], list.List1, Forms::board.Load().Command2}[control]);
         if (control == 6)
             found = found->tableInterface()->cellAt(0, 0);
         QCOMPARE(int(found->role()), role);
         QCOMPARE(found->text(QAccessible::Name), name);
+        if (role == QAccessible::Button)
+            QCOMPARE(found->text(QAccessible::Description), QString());
     }
 };
 
