@@ -82,8 +82,12 @@ fs::path installedPictures(const fs::path& executableFolder)
 // leaves a broken picture that later starts would keep as the player's.
 void copyWhole(const fs::path& source, const fs::path& target)
 {
+    // Appended piece by piece: GCC 12's optimiser misreads a "." + name chain.
+    fs::path partName(".");
+    partName += target.filename();
+    partName += ".part";
     fs::path part = target;
-    part.replace_filename("." + target.filename().string() + ".part");
+    part.replace_filename(partName);
     std::error_code error;
     fs::remove(part, error);
     if (fs::copy_file(source, part, error))
