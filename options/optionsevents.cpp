@@ -1,6 +1,7 @@
 #include "optionsevents.h"
 
 #include "appfolder.h"
+#include "keycodes.h"
 #include "module1.h"
 #include "optionscontrols.h"
 #include "optionstexts.h"
@@ -16,17 +17,17 @@ void Form_Load()
 bool Form_KeyDown(int qtKey)
 {
     OptionsControls& options = Forms::options.Load();
-    switch (qtKey) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    switch (platform::DialogKeyOf(qtKey)) {
+    case platform::DialogKey::Accept:
         options.Command1->click();
         return true;
-    case Qt::Key_Escape:
+    case platform::DialogKey::Cancel:
         options.Command2->click();
         return true;
-    default:
+    case platform::DialogKey::None:
         return false;
     }
+    return false;
 }
 
 void Form_Unload(const QWidget* Form)

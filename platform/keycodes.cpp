@@ -20,4 +20,17 @@ int VirtualKeyCode(int qtKey)
     }
 }
 
+DialogKey DialogKeyOf(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return DialogKey::Accept;
+    case Qt::Key_Escape:
+        return DialogKey::Cancel;
+    default:
+        return DialogKey::None;
+    }
+}
+
 } // namespace platform

@@ -13,4 +13,12 @@ enum KeyCode : int {
 // The key code of a Qt key; 0 for a key the game does not test.
 int VirtualKeyCode(int qtKey);
 
+// What a key means to a dialog: Enter (either one) accepts, Escape cancels.
+enum class DialogKey {
+    None,
+    Accept,
+    Cancel
+};
+DialogKey DialogKeyOf(int qtKey);
+
 } // namespace platform

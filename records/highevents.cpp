@@ -2,6 +2,7 @@
 
 #include "highcontrols.h"
 #include "hightabcontrols.h"
+#include "keycodes.h"
 #include "mainwindow.h"
 #include "recordfile.h"
 
@@ -25,17 +26,17 @@ void Form_Activate()
 bool Form_KeyDown(int qtKey)
 {
     HighControls& high = Forms::high.Load();
-    switch (qtKey) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    switch (platform::DialogKeyOf(qtKey)) {
+    case platform::DialogKey::Accept:
         high.Command1->click();
         return true;
-    case Qt::Key_Escape:
+    case platform::DialogKey::Cancel:
         high.Form->close();
         return true;
-    default:
+    case platform::DialogKey::None:
         return false;
     }
+    return false;
 }
 
 void Form_Unload()

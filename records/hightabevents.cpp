@@ -1,6 +1,7 @@
 #include "hightabevents.h"
 
 #include "hightabcontrols.h"
+#include "keycodes.h"
 #include "mainwindow.h"
 #include "recordfile.h"
 
@@ -21,15 +22,11 @@ void Form_Activate()
 
 bool Form_KeyDown(int qtKey)
 {
-    switch (qtKey) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        Command1_Click();
-        return true;
-    default:
+    // Both mean "Rendben": no key here may reach "Törlés".
+    if (platform::DialogKeyOf(qtKey) == platform::DialogKey::None)
         return false;
-    }
+    Command1_Click();
+    return true;
 }
 
 bool Form_QueryUnload()
