@@ -151,10 +151,4 @@ QByteArray SavedList(int which)
     return text.toLatin1();
 }
 
-QByteArray BytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace childgame

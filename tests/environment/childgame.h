@@ -12,6 +12,5 @@ QString WaitForLine(QProcess& child, const QString& prefix); // empty when the c
 int Ended(QProcess& child);                                  // -1 for a crash or a hang
 QStringList RunToEnd(const QString& program, const QStringList& arguments, const QString& home = {}); // status, lines
 QByteArray SavedList(int which); // one of the two full lists the "save" role alternates
-QByteArray BytesOf(const QString& path);
 
 } // namespace childgame

@@ -1,44 +1,35 @@
-// The game in hostile surroundings, each case in a child process.
+// The game in hostile surroundings and where an installed game keeps its files, each case in a child process.
 #include "childgame.h"
+#include "qtcatalogue.h"
+#include "testgame.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 #include <csignal>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace childgame;
 
 namespace {
 
-// The runnable folder's pictures (the player's own) and this program, in a folder any user may change.
-void installInto(const QTemporaryDir& folder)
+// The player's pictures and this program, in a folder any user may change.
+void install(const QString& folder)
 {
-    const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
-    for (const QString& name : source.entryList({"*.jpg"}, QDir::Files))
-        QVERIFY(QFile::copy(source.filePath(name), folder.filePath(name))
-            && QFile::setPermissions(folder.filePath(name), QFile::Permissions(0x6666)));
-    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), folder.filePath("game")));
-    QVERIFY(QFile::setPermissions(folder.path(), QFile::Permissions(0x7777)));
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
-    QVERIFY(file.setPermissions(QFile::Permissions(0x6666)));
-}
-
-QList<QByteArray> pieces(const QTemporaryDir& folder, const QString& set = {})
-{
-    QList<QByteArray> all;
-    for (int n = 1; n <= 15; ++n)
-        all.append(BytesOf(folder.filePath(set + QStringLiteral("%1.jpg").arg(n))));
-    return all;
+    CopyPictures(folder);
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), QDir(folder).filePath("game")));
+    QVERIFY(QFile::setPermissions(folder, QFile::Permissions(0x7777)));
 }
 
 } // namespace
@@ -47,6 +38,8 @@ class TestEnvironment : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { QVERIFY2(LeakedWindows().isEmpty(), qPrintable(LeakedWindows().join(','))); }
+
     // Killed while saving records or copying a picture set: one whole list, or one whole set at the next start.
     void killedAtAnyMoment_data()
     {
@@ -59,7 +52,7 @@ private slots:
     {
         QFETCH(QString, role);
         QTemporaryDir folder;
-        installInto(folder);
+        install(folder.path());
         const QString game = folder.filePath("game");
         QRandomGenerator moments(2024);
         for (int kill = 0; kill < (role == "save" ? 40 : 20); ++kill) {
@@ -69,13 +62,13 @@ private slots:
             QThread::usleep(moments.bounded(20000)); // the moment of the kill, not a wait
             child.kill();
             QVERIFY(child.waitForFinished());
-            const QByteArray content = BytesOf(folder.filePath("scores.txt"));
+            const QByteArray content = FileBytes(folder.filePath("scores.txt"));
             if (role == "save") {
                 QVERIFY(content == SavedList(0) || content == SavedList(1));
                 continue;
             }
             QCOMPARE(RunToEnd(game, {"look", folder.path()}).value(0), "0");
-            QVERIFY(pieces(folder) == pieces(folder, "s") || pieces(folder) == pieces(folder, "v"));
+            QVERIFY(PieceBytes(folder.path()) == PieceBytes(folder.path(), "s") || PieceBytes(folder.path()) == PieceBytes(folder.path(), "v"));
             QCOMPARE(QDir(folder.path()).entryList({"*.new", "*.old", ".dezudor-copy*"}, QDir::Files | QDir::Hidden),
                 QStringList());
         }
@@ -113,25 +106,25 @@ private slots:
         QFETCH(QString, named);
         QFETCH(QByteArray, scoresAfter);
         QTemporaryDir folder, outside;
-        installInto(folder);
+        install(folder.path());
         QVERIFY(QFile::setPermissions(outside.path(), QFile::Permissions(0x7777)));
         const QString game = folder.filePath("game"), scores = folder.filePath("scores.txt");
         const QString away = outside.filePath("records"), five = folder.filePath("5.jpg");
-        writeFile(scores, SavedList(0));
+        WriteFile(scores, SavedList(0));
         QStringList arguments{waitFor.isEmpty() ? "play" : "start", folder.path()};
         QProcess child;
         if (attack == "damaged") {
             QByteArray noise(900, '\0');
             QRandomGenerator(77).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
             QVERIFY(QFile::remove(five));
-            writeFile(folder.filePath("7.jpg"), noise);
+            WriteFile(folder.filePath("7.jpg"), noise);
         } else if (attack == "bomb") {
-            QByteArray bomb = BytesOf(five);
+            QByteArray bomb = FileBytes(five);
             const qsizetype frame = bomb.indexOf(QByteArray("\xff\xc0", 2));
             QVERIFY(frame > 0);
             bomb[frame + 5] = bomb[frame + 7] = char(0x15); // 0x15e0 = 5600 pixels a side
             bomb[frame + 6] = bomb[frame + 8] = char(0xe0);
-            writeFile(five, bomb);
+            WriteFile(five, bomb);
         } else if (attack == "full disk") {
             arguments << "leave";
             child.setChildProcessModifier([] {
@@ -144,11 +137,11 @@ private slots:
         } else if (QStringList{"fifo", "link", "dangling"}.contains(attack)) {
             QVERIFY(QFile::remove(scores));
             if (attack == "link")
-                writeFile(away, SavedList(1) + SavedList(0)); // a save through it keeps ten
+                WriteFile(away, SavedList(1) + SavedList(0)); // a save through it keeps ten
             QVERIFY(attack == "fifo" ? ::mkfifo(QFile::encodeName(scores).constData(), 0666) == 0
                                      : QFile::link(away, scores));
         }
-        const QList<QByteArray> before = pieces(folder);
+        const QList<QByteArray> before = PieceBytes(folder.path());
         QStringList files = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
         if (attack == "damaged") // a new set fills the gap
             (files << "5.jpg").sort();
@@ -194,11 +187,86 @@ private slots:
         const QFileInfo info(scores);
         QVERIFY(info.exists() && !info.isSymLink() && info.isFile() == (attack != "fifo"));
         if (info.isFile())
-            QCOMPARE(BytesOf(scores), scoresAfter);
-        QCOMPARE(BytesOf(away), attack == "link" ? SavedList(1) + SavedList(0) : QByteArray());
-        QCOMPARE(pieces(folder),
-            waitFor.isEmpty() && attack != "read-only" ? pieces(folder, "v") : before); // play chooses a set
+            QCOMPARE(FileBytes(scores), scoresAfter);
+        QCOMPARE(FileBytes(away), attack == "link" ? SavedList(1) + SavedList(0) : QByteArray());
+        QCOMPARE(PieceBytes(folder.path()),
+            waitFor.isEmpty() && attack != "read-only" ? PieceBytes(folder.path(), "v") : before); // play chooses a set
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), files);
+    }
+
+    // Beside a writable executable, else in the player's data folder: the choice and a record survive a restart.
+    void choiceAndRecordSurviveARestart_data()
+    {
+        QTest::addColumn<QByteArray>("folderName");
+        QTest::addColumn<bool>("installedWritable");
+        QTest::addColumn<bool>("dataWritable");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("writable folder") << QByteArray("game") << true << true << true;
+        QTest::newRow("read-only folder") << QByteArray("game") << false << true << false;
+        // "Játék" in Latin-2: bytes that are not UTF-8, which the game cannot spell.
+        QTest::newRow("folder name not UTF-8") << QByteArray("J\xe1t\xe9k") << true << true << false;
+        QTest::newRow("nothing writable") << QByteArray("game") << false << false << true;
+    }
+
+    void choiceAndRecordSurviveARestart()
+    {
+        QFETCH(QByteArray, folderName);
+        QFETCH(bool, installedWritable);
+        QFETCH(bool, dataWritable);
+        QFETCH(bool, beside);
+        QTemporaryDir tree;
+        const QDir base(tree.path());
+        const QString real = base.filePath(QString::fromLatin1(folderName)), data = base.filePath("data");
+        const QString installed = base.filePath("installed"), program = base.filePath("start"); // the test's ways in
+        const QByteArray raw = QFile::encodeName(base.path()) + '/';
+        QVERIFY(::mkdir(raw + folderName, 0777) == 0 && ::symlink(folderName, raw + "installed") == 0);
+        QVERIFY(::symlink(folderName + "/game", raw + "start") == 0 && base.mkdir("data"));
+        install(installed);
+        const auto open = [](const QString& folder, bool writable) {
+            return QFile::setPermissions(folder, QFile::Permissions(writable ? 0x7777 : 0x5555));
+        };
+        QVERIFY(open(tree.path(), true) && open(installed, installedWritable) && open(data, dataWritable));
+        const auto reopen = qScopeGuard(
+            [&] { open(installed, true) && open(data, true) && ::rename(raw + folderName, raw + "gone") == 0; });
+        const QString folder = beside ? real : QDir(data).filePath("dezudor");
+        const auto file = [&](const QString& name) { return QDir(folder).filePath(name); };
+
+        const QStringList first = RunToEnd(program, {"play", "-"}, data);
+        const QStringList messages = first.filter(QRegularExpression("^message: "));
+        QVERIFY2(first.value(0) == "0" && first.contains("folder: " + folder), qPrintable(first.join('\n')));
+        QCOMPARE(QDir(data).exists("dezudor"), !beside);
+        if (!dataWritable) {
+            const QStringList unsaved = messages.filter("nem menthető");
+            QVERIFY(unsaved.size() == 1 && unsaved[0].contains(file("scores.txt")));
+            for (const QString& message : messages)
+                QVERIFY2(message.contains(real), qPrintable(message));
+            QCOMPARE(FileBytes(file("1.jpg")), FileBytes(RunnableFile("s1.jpg")));
+            QVERIFY(QDir(data).isEmpty() && !QFile::exists(file("scores.txt")));
+            return;
+        }
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+        QCOMPARE(QDir(folder).entryList({"*.jpg"}), QDir(installed).entryList({"*.jpg"}));
+        QCOMPARE(FileBytes(file("1.jpg")), FileBytes(RunnableFile("v1.jpg")));
+        QCOMPARE(FileBytes(file("scores.txt")), QByteArray("\xd5rs\r\n00 : 00\r\n"));
+        if (!beside) {
+            QCOMPARE(FileBytes(QDir(installed).filePath("1.jpg")), FileBytes(RunnableFile("s1.jpg")));
+            QVERIFY(QFile::remove(file("t3.jpg")));
+        }
+
+        const QStringList second = RunToEnd(program, {"look", "-"}, data);
+        QCOMPARE(second.filter(QRegularExpression("^(message|found): ")), QStringList{"found: Őrs 00 : 00"});
+        QCOMPARE(FileBytes(file("1.jpg")), FileBytes(RunnableFile("v1.jpg")));
+        QCOMPARE(FileBytes(file("t3.jpg")), FileBytes(RunnableFile("t3.jpg")));
+    }
+
+    void qtTextsAreHungarian()
+    {
+        QVERIFY(platform::LoadQtCatalogue());
+        QLineEdit box;
+        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QCOMPARE(menu->actions().value(0)->text().section('\t', 0, 0), "&Visszavonás");
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), "Mégse");
     }
 };
 

@@ -1,7 +1,7 @@
-#include "keyboard.h"
 #include "windowtest.h"
 
 #include <QFile>
+#include <QSignalBlocker>
 #include <QTest>
 
 namespace {
@@ -122,8 +122,8 @@ private slots:
         QFETCH(QString, input);
         QFETCH(int, count);
         BoardControls& window = ActiveBoard();
-        for (int t = 0; t < 42; ++t)
-            BoardEvents::Timer1_Timer();
+        const QSignalBlocker realTicks(window.Timer1); // the test's own ticks only; the timer stays active
+        Tick(42);
         std::fill(std::begin(Module1::RecordSeconds), std::end(Module1::RecordSeconds), 1); // no record
         ShowLayout(layout);
 
@@ -171,8 +171,7 @@ private slots:
             return;
         }
         window.Timer1->stop();
-        for (int t = 0; t < ticks; ++t)
-            BoardEvents::Timer1_Timer();
+        Tick(ticks);
         QCOMPARE(window.Label1->text(), text);
     }
 };

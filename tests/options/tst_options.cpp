@@ -1,4 +1,3 @@
-#include "keyboard.h"
 #include "windowtest.h"
 
 #include <QDir>
@@ -22,14 +21,7 @@ const QString HelpText
 class TestOptions : public WindowTest {
     Q_OBJECT
 
-    // The bytes of 1.jpg ... 15.jpg, or of set `letter`'s fifteen pieces.
-    QList<QByteArray> pieces(const QString& letter = {}) const
-    {
-        QList<QByteArray> all;
-        for (int n = 1; n <= 15; ++n)
-            all.append(FileBytes(game->FilePath(letter + QStringLiteral("%1.jpg").arg(n))));
-        return all;
-    }
+    QList<QByteArray> pieces(const QString& set = {}) const { return PieceBytes(game->Folder(), set); }
 
     static OptionsControls& open()
     {
@@ -44,7 +36,7 @@ private slots:
         ActiveBoard();
     }
 
-    // Steps: "tN" tab N, "pN" thumbnail N, "exit" the board's Kilépés, "<...>" a key.
+    // Steps: "tN" tab N, "pN" thumbnail N, "exit" the board's Kilépés, "exit box" its close box, "<...>" a key.
     // `status` "-": window unloaded; `set`: the set now in 1.jpg...15.jpg, empty for unchanged.
     void choosingAPictureSet_data()
     {
@@ -71,6 +63,7 @@ private slots:
         row("a choice after OK", "p1|OK|reopen|p2|OK", "Lion King", "l");
         row("exit while open", "p2|exit", "-", "");
         row("exit while hidden", "OK|exit", "-", "");
+        row("the board's close box", "t1|exit box", "-", "");
         row("Space on 4, Enter on OK", "<Left>|<Left>|<Tab>|<Right>|<Down>|<Space>|<Tab>|<Tab>|<Enter>", "Orsinda",
             "z");
         row("Enter on 3, Space on OK", "<Left>|<Left>|<Tab>|<Down>|<Enter>|<Tab>|<Tab>|<Tab>|<Space>", "Taj Mahal",
@@ -102,6 +95,8 @@ private slots:
                 open();
             else if (step == QLatin1String("exit"))
                 QTest::mouseClick(game->Board().Command1, Qt::LeftButton);
+            else if (step == QLatin1String("exit box"))
+                game->Board().Form->close();
             else if (step.startsWith(QLatin1Char('p')))
                 QTest::mouseClick(window.Picture3[n], Qt::LeftButton);
             else if (step.startsWith(QLatin1Char('t'))) {
@@ -116,7 +111,8 @@ private slots:
         QCOMPARE(pieces(), expected);
         QCOMPARE(FileBytes(game->FilePath("16.jpg")), blank);
         QVERIFY(game->Messages.isEmpty());
-        QCOMPARE(game->ProgramEnded, steps.endsWith("exit"));
+        QCOMPARE(game->ProgramEnded, steps.contains("exit"));
+        QCOMPARE(Forms::board.IsLoaded(), !game->ProgramEnded);
         if (game->ProgramEnded)
             return;
         const bool dealt = !set.isEmpty() || steps.contains("OK|");

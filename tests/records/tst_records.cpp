@@ -1,4 +1,3 @@
-#include "keyboard.h"
 #include "windowtest.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "keyboard.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QTest>

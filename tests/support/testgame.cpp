@@ -15,10 +15,7 @@ TestGame::TestGame(quint64 seed)
     Q_UNUSED(registered);
     if (!folder_.isValid())
         qFatal("cannot make a temporary folder");
-    const QDir source(QStringLiteral(DEZUDOR_RUN_DIR));
-    for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        if (!QFile::copy(source.filePath(name), folder_.filePath(name)))
-            qFatal("cannot copy %s into the test folder", qPrintable(name));
+    CopyPictures(folder_.path());
     Module1::ResetState();
     platform::SetAppFolder(folder_.path());
     platform::SeedRandom(seed);
@@ -55,6 +52,27 @@ int TestGame::PictureAt(int index) const
     return 0;
 }
 
+QString RunnableFile(const QString& name)
+{
+    return QDir(QStringLiteral(DEZUDOR_RUN_DIR)).filePath(name);
+}
+
+void CopyPictures(const QString& folder)
+{
+    for (const QString& name : QDir(RunnableFile({})).entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        if (!QFile::copy(RunnableFile(name), QDir(folder).filePath(name))
+            || !QFile::setPermissions(QDir(folder).filePath(name), QFile::Permissions(0x6666)))
+            qFatal("cannot copy %s into %s", qPrintable(name), qPrintable(folder));
+}
+
+QList<QByteArray> PieceBytes(const QString& folder, const QString& set)
+{
+    QList<QByteArray> all;
+    for (int n = 1; n <= 15; ++n)
+        all.append(FileBytes(QDir(folder).filePath(set + QStringLiteral("%1.jpg").arg(n))));
+    return all;
+}
+
 QStringList ListRows(const QListWidget* list)
 {
     QStringList texts;
@@ -74,6 +92,7 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+    QVERIFY(file.setPermissions(QFile::Permissions(0x6666)));
 }
 
 void Tick(int seconds)

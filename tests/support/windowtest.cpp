@@ -1,7 +1,5 @@
 #include "windowtest.h"
 
-#include "keyboard.h"
-
 #include <QTest>
 
 void WindowTest::init()

@@ -6,6 +6,10 @@
 
 #include <memory>
 
+// Sends each step to the widget focused at that moment: "<Name>" is one key, else typed text; no focus fails.
+void PressKeys(const QStringList& steps);
+QString ActiveWindowName(); // class name, or "none"
+
 // A fresh TestGame per test function; cleanup fails when a top-level window outlives the test.
 class WindowTest : public QObject {
     Q_OBJECT

@@ -1,4 +1,5 @@
 #include "pictureresources.h"
+#include "testgame.h"
 
 #include <QDir>
 #include <QPainter>
@@ -19,7 +20,7 @@ private slots:
             QPainter painter(&picture);
             for (int k = 1; k <= 16; ++k) {
                 const QString name = k == 16 ? QStringLiteral("16.jpg") : QStringLiteral("%1%2.jpg").arg(letter).arg(k);
-                painter.drawImage(32 * ((k - 1) % 4), 32 * ((k - 1) / 4), QImage(QDir(DEZUDOR_RUN_DIR).filePath(name)));
+                painter.drawImage(32 * ((k - 1) % 4), 32 * ((k - 1) / 4), QImage(RunnableFile(name)));
             }
             sets.append(picture.scaled(82, 82, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         }
