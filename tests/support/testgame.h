@@ -49,11 +49,11 @@ constexpr std::array<int, 16> SolvedLayout{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12
 // Solved but for the last two cells: box 15 (mouse) or the left arrow (keys) solves it.
 constexpr std::array<int, 16> OneMoveFromSolved{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 15};
 
-QString RunnableFile(const QString& name);  // in the built game's own folder
-void CopyPictures(const QString& folder);   // the built game's pictures, writable by any user
+QString RunnableFile(const QString& name); // in the built game's own folder
+void CopyPictures(const QString& folder);  // the built game's pictures, writable by any user
 QList<QByteArray> PieceBytes(const QString& folder, const QString& set = {}); // 1.jpg..15.jpg, or set's pieces
 QStringList ListRows(const QListWidget* list);
-QByteArray FileBytes(const QString& path);                     // empty when unreadable
+QByteArray FileBytes(const QString& path);                    // empty when unreadable
 void WriteFile(const QString& path, const QByteArray& bytes); // writable by any user
-void Tick(int seconds);      // the main window's clock, one call per second
-QStringList LeakedWindows(); // top-level windows still alive
+void Tick(int seconds);                                       // the main window's clock, one call per second
+QStringList LeakedWindows();                                  // top-level windows still alive
