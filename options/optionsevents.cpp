@@ -17,17 +17,8 @@ void Form_Load()
 bool Form_KeyDown(int qtKey)
 {
     OptionsControls& options = Forms::options.Load();
-    switch (platform::DialogKeyOf(qtKey)) {
-    case platform::DialogKey::Accept:
-        options.Command1->click();
-        return true;
-    case platform::DialogKey::Cancel:
-        options.Command2->click();
-        return true;
-    case platform::DialogKey::None:
-        return false;
-    }
-    return false;
+    return platform::AnswerDialogKey(
+        qtKey, [&options] { options.Command1->click(); }, [&options] { options.Command2->click(); });
 }
 
 void Form_Unload(const QWidget* Form)

@@ -20,16 +20,18 @@ int VirtualKeyCode(int qtKey)
     }
 }
 
-DialogKey DialogKeyOf(int qtKey)
+bool AnswerDialogKey(int qtKey, const std::function<void()>& accept, const std::function<void()>& cancel)
 {
     switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return DialogKey::Accept;
+        accept();
+        return true;
     case Qt::Key_Escape:
-        return DialogKey::Cancel;
+        cancel();
+        return true;
     default:
-        return DialogKey::None;
+        return false;
     }
 }
 

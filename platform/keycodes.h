@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace platform {
 
 // The key codes the game's handlers test, as the keyboard reports them.
@@ -13,12 +15,7 @@ enum KeyCode : int {
 // The key code of a Qt key; 0 for a key the game does not test.
 int VirtualKeyCode(int qtKey);
 
-// What a key means to a dialog: Enter (either one) accepts, Escape cancels.
-enum class DialogKey {
-    None,
-    Accept,
-    Cancel
-};
-DialogKey DialogKeyOf(int qtKey);
+// A dialog's answer to a key: Enter (either one) runs `accept`, Escape `cancel`; false for any other key.
+bool AnswerDialogKey(int qtKey, const std::function<void()>& accept, const std::function<void()>& cancel);
 
 } // namespace platform

@@ -26,17 +26,8 @@ void Form_Activate()
 bool Form_KeyDown(int qtKey)
 {
     HighControls& high = Forms::high.Load();
-    switch (platform::DialogKeyOf(qtKey)) {
-    case platform::DialogKey::Accept:
-        high.Command1->click();
-        return true;
-    case platform::DialogKey::Cancel:
-        high.Form->close();
-        return true;
-    case platform::DialogKey::None:
-        return false;
-    }
-    return false;
+    return platform::AnswerDialogKey(
+        qtKey, [&high] { high.Command1->click(); }, [&high] { high.Form->close(); });
 }
 
 void Form_Unload()

@@ -23,10 +23,7 @@ void Form_Activate()
 bool Form_KeyDown(int qtKey)
 {
     // Both mean "Rendben": no key here may reach "Törlés".
-    if (platform::DialogKeyOf(qtKey) == platform::DialogKey::None)
-        return false;
-    Command1_Click();
-    return true;
+    return platform::AnswerDialogKey(qtKey, Command1_Click, Command1_Click);
 }
 
 bool Form_QueryUnload()
