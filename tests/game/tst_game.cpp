@@ -51,6 +51,7 @@ private slots:
         QTest::newRow("right at the left edge") << 0 << "<Right>" << -1 << 0;
         QTest::newRow("left at the right edge") << 7 << "<Left>" << -1 << 0;
         QTest::newRow("a letter") << 5 << "a" << -1 << 0;
+        QTest::newRow("a letter one move before solved") << 14 << "a" << -1 << 0;
     }
 
     void inputMovesANeighbourAndCounts()
@@ -69,7 +70,30 @@ private slots:
 
         QCOMPARE(window.Form->windowTitle(), QStringLiteral("   %1. lépés").arg(count));
         for (int i = 0; i < 16; ++i)
-            QVERIFY(game->PictureAt(i) == expected[i] && shows(i, expected[i]));
+            QVERIFY(game->PictureAt(i) == expected[i] && shows(i, expected[i]) && window.Picture1[i]->isEnabled());
+        QVERIFY(window.Picture2->isHidden() && window.Timer1->isActive()); // not solved: the game goes on
+    }
+
+    // No deal is checked for being solvable; about half are not, which is why the player may deal again.
+    void aboutHalfOfTheDealsCannotBeSolved()
+    {
+        game->Board();
+        const int deals = 2000;
+        int unsolvable = 0;
+        for (int deal = 0; deal < deals; ++deal) {
+            Module1::NewGame();
+            // Solvable when the permutation's parity equals that of the blank's distance from the bottom right.
+            int parity = 0;
+            for (int i = 0; i < 16; ++i) {
+                for (int j = i + 1; j < 16; ++j)
+                    parity += game->PictureAt(i) > game->PictureAt(j) ? 1 : 0;
+                if (game->PictureAt(i) == 16)
+                    parity += 6 - i / 4 - i % 4;
+            }
+            unsolvable += parity % 2;
+        }
+        QVERIFY2(
+            unsolvable > deals * 45 / 100 && unsolvable < deals * 55 / 100, qPrintable(QString::number(unsolvable)));
     }
 
     // Broken files are named once a run, in the order they were read.
@@ -156,7 +180,9 @@ private slots:
         QTest::addColumn<int>("ticks"); // 0: a real tick of the running timer
         QTest::addColumn<QString>("text");
         QTest::newRow("the timer's own tick") << 0 << "00 : 01";
+        QTest::newRow("ten seconds") << 10 << "00 : 10";
         QTest::newRow("a minute") << 60 << "01 : 00";
+        QTest::newRow("ten minutes") << 600 << "10 : 00";
         QTest::newRow("a hundred minutes") << 6000 << "100 : 00";
     }
 

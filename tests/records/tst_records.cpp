@@ -83,8 +83,9 @@ private slots:
         row("deleted letters still count",
             "<solve 12>|abcde|<Backspace>|<Backspace>|<Backspace>|<Backspace>|<Backspace>|wxyzq|<Enter>", "wxyz",
             "hightab", "wxyz\r\n00 : 12\r\n");
-        row("Mégsem opens the box again", "<solve 12>|abcdefghi|<Tab>|<Tab>|<Space>|ab|<Enter>", "ab", "hightab",
-            "ab\r\n00 : 12\r\n");
+        row("Mégsem opens the box again, nine letters anew",
+            "<solve 12>|abcdefghi|<Tab>|<Tab>|<Space>|jklmnopqrs|<Enter>", "jklmnopqr", "hightab",
+            "jklmnopqr\r\n00 : 12\r\n");
         row("Escape stores nothing, Space deals anew", "<solve 12>|Bea|<Escape>|<Space>", "", "board", "");
         row("Space in the list, Escape, Space", "<solve 12>|Ödön|<Enter>|<Space>|<Escape>|<Space>", "Ödön", "board",
             "\xd6\x64\xf6n\r\n00 : 12\r\n");
@@ -137,6 +138,7 @@ private slots:
         QTest::newRow("no record yet") << "" << 500 << 500.0 << true;
         QTest::newRow("between two") << "60 120" << 100 << 100.0 << true;
         QTest::newRow("equal to slot 3") << "10 20 30 40 50" << 40 << 40.0 << true;
+        QTest::newRow("equal to the ninth") << "10 20 30 40 50 60 70 80 100" << 100 << 100.0 << true;
         QTest::newRow("nine better, slot 9 free") << "10 20 30 40 50 60 70 80 90" << 100 << 100.0 << false;
         QTest::newRow("full, a faster time") << "10 20 30 40 50 60 70 80 500 600" << 100 << 100.0 << true;
         QTest::newRow("full, a slower time") << "10 20 30 40 50 60 70 80 90 95" << 100 << 100.0 << false;
