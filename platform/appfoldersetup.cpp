@@ -68,14 +68,15 @@ bool isWritableFolder(const fs::path& folder)
 #endif
 }
 
-// A portable folder holds the pictures beside the executable; an installed
-// game keeps them in its data folder, found relative to the executable.
-fs::path installedPictures(const fs::path& executableFolder)
+// The folder a game folder is filled from. An installed game keeps its
+// pictures in its data folder, found relative to the executable; any other
+// copy is portable and keeps them beside the executable. The layout decides,
+// not one of the pictures, which the player may have lost.
+fs::path gameFiles(const fs::path& executableFolder)
 {
+    const fs::path installed = (executableFolder / DEZUDOR_INSTALLED_PICTURES).lexically_normal();
     std::error_code error;
-    if (fs::is_regular_file(executableFolder / "16.jpg", error))
-        return executableFolder;
-    return (executableFolder / DEZUDOR_INSTALLED_PICTURES).lexically_normal();
+    return fs::is_directory(installed, error) ? installed : executableFolder;
 }
 
 // Copies through a temporary name, so that a start cut off mid-copy never
@@ -132,19 +133,19 @@ std::optional<QString> playerFolder(const fs::path& pictures)
 void SetUpAppFolder()
 {
     const fs::path executable = executableFolder();
-    const fs::path pictures = installedPictures(executable);
-    const std::optional<QString> picturesText = qtPath(pictures);
-    if (picturesText && pictures == executable && isWritableFolder(executable)) {
-        SetAppFolder(*picturesText);
+    const fs::path files = gameFiles(executable);
+    const std::optional<QString> filesText = qtPath(files);
+    if (filesText && files == executable && isWritableFolder(executable)) {
+        SetAppFolder(*filesText);
         return;
     }
-    if (const std::optional<QString> own = playerFolder(pictures)) {
+    if (const std::optional<QString> own = playerFolder(files)) {
         SetAppFolder(*own);
         return;
     }
-    // Nothing can be written: the game plays from the installed pictures,
-    // and the first save says where it could not save.
-    SetAppFolder(picturesText.value_or(QFile::decodeName(QByteArray::fromStdString(pictures.string()))));
+    // Nothing can be written: the game plays from the files it has, and the
+    // first save says where it could not save.
+    SetAppFolder(filesText.value_or(QFile::decodeName(QByteArray::fromStdString(files.string()))));
 }
 
 } // namespace platform
