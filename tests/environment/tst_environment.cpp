@@ -98,6 +98,7 @@ private slots:
         QTest::newRow("dangling link") << "dangling" << started << plays << QByteArray();
         QTest::newRow("decompression bomb, message open") << "bomb" << message << "5.jpg" << list;
         QTest::newRow("second start, after a killed one") << "second" << started << plays << list;
+        QTest::newRow("record window open") << "finish" << started << plays << list + "N\xe9vtelen\r\n00 : 00\r\n";
     }
 
     void hostileFolder()
@@ -112,7 +113,7 @@ private slots:
         const QString game = folder.filePath("game"), scores = folder.filePath("scores.txt");
         const QString away = outside.filePath("records"), five = folder.filePath("5.jpg");
         WriteFile(scores, SavedList(0));
-        QStringList arguments{waitFor.isEmpty() ? "play" : "start", folder.path()};
+        QStringList arguments{waitFor.isEmpty() ? "play" : attack == "finish" ? attack : "start", folder.path()};
         QProcess child;
         if (attack == "damaged") {
             QByteArray noise(900, '\0');
