@@ -75,8 +75,8 @@ private slots:
         }
     }
 
-    // Played to its end, or ended by SIGTERM (a message box open or not) with status 0: each message names
-    // its file, a hostile file stays as it was, the records survive and no temporary file is left.
+    // Played to its end, or ended by SIGTERM (a message box or the record-entry window open, or not) with status 0:
+    // each message names its file, a hostile file stays as it was, the records survive and no temporary file is left.
     void hostileFolder_data()
     {
         QTest::addColumn<QString>("attack");
