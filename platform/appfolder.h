@@ -14,10 +14,10 @@ void SetAppFolder(const QString& folder);
 // The one rule for a file of the game: its folder, the native separator, the name.
 QString AppFilePath(const QString& fileName);
 
-// Chooses the game folder once at start-up: the executable's folder where it
-// holds the pictures and can be written; otherwise the player's data folder,
-// given the installed pictures it lacks; if that cannot be made either, the
-// installed pictures' folder, so that the game still plays.
+// Chooses the game folder once at start-up: a portable copy's own folder
+// where it can be written; otherwise the player's data folder, given the
+// pictures it lacks from the installed or portable copy; if that cannot be
+// made either, that copy's folder, so that the game still plays.
 void SetUpAppFolder();
 
 } // namespace platform

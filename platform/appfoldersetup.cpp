@@ -68,18 +68,20 @@ bool isWritableFolder(const fs::path& folder)
 #endif
 }
 
-// A portable folder holds the pictures beside the executable; an installed
-// game keeps them in its data folder, found relative to the executable.
-fs::path installedPictures(const fs::path& executableFolder)
+// The folder a game folder is filled from. An installed game keeps its
+// pictures in its data folder, found relative to the executable; any other
+// copy is portable and keeps them beside the executable. The layout decides,
+// not one of the pictures, which the player may have lost.
+fs::path gameFiles(const fs::path& executableFolder)
 {
+    const fs::path installed = (executableFolder / DEZUDOR_INSTALLED_PICTURES).lexically_normal();
     std::error_code error;
-    if (fs::is_regular_file(executableFolder / "16.jpg", error))
-        return executableFolder;
-    return (executableFolder / DEZUDOR_INSTALLED_PICTURES).lexically_normal();
+    return fs::is_directory(installed, error) ? installed : executableFolder;
 }
 
 // Copies through a temporary name, so that a start cut off mid-copy never
-// leaves a broken picture that later starts would keep as the player's.
+// leaves a broken file that later starts would keep as the player's. The
+// copy is the player's to write, whatever a read-only source allowed.
 void copyWhole(const fs::path& source, const fs::path& target)
 {
     // Appended piece by piece: GCC 12's optimiser misreads a "." + name chain.
@@ -90,30 +92,35 @@ void copyWhole(const fs::path& source, const fs::path& target)
     part.replace_filename(partName);
     std::error_code error;
     fs::remove(part, error);
-    if (fs::copy_file(source, part, error))
-        fs::rename(part, target, error);
+    if (fs::copy_file(source, part, error)) {
+        fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+        if (!error)
+            fs::rename(part, target, error);
+    }
     if (error)
         fs::remove(part, error);
 }
 
-// Adds every picture the player's folder lacks; a present one (even a link
-// or a damaged file) is the player's and stays as it is.
-void addMissingPictures(const fs::path& source, const fs::path& target)
+// Adds every picture the player's folder lacks, and the record list of a
+// portable copy that cannot be written, so that its records move along once.
+// A present file (even a link or a damaged file) is the player's and stays
+// as it is.
+void addMissingFiles(const fs::path& source, const fs::path& target)
 {
     std::error_code error;
     fs::directory_iterator entry(source, error);
     for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-        const fs::path& picture = entry->path();
+        const fs::path& file = entry->path();
         std::error_code kind;
-        if (picture.extension() != ".jpg" || !entry->is_regular_file(kind))
+        if ((file.extension() != ".jpg" && file.filename() != "scores.txt") || !entry->is_regular_file(kind))
             continue;
-        const fs::path copy = target / picture.filename();
+        const fs::path copy = target / file.filename();
         if (fs::symlink_status(copy, kind).type() == fs::file_type::not_found)
-            copyWhole(picture, copy);
+            copyWhole(file, copy);
     }
 }
 
-std::optional<QString> playerFolder(const fs::path& pictures)
+std::optional<QString> playerFolder(const fs::path& files)
 {
     const QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (location.isEmpty())
@@ -123,7 +130,7 @@ std::optional<QString> playerFolder(const fs::path& pictures)
     fs::create_directories(folder, error);
     if (error || !isWritableFolder(folder))
         return std::nullopt;
-    addMissingPictures(pictures, folder);
+    addMissingFiles(files, folder);
     return qtPath(folder);
 }
 
@@ -132,19 +139,19 @@ std::optional<QString> playerFolder(const fs::path& pictures)
 void SetUpAppFolder()
 {
     const fs::path executable = executableFolder();
-    const fs::path pictures = installedPictures(executable);
-    const std::optional<QString> picturesText = qtPath(pictures);
-    if (picturesText && pictures == executable && isWritableFolder(executable)) {
-        SetAppFolder(*picturesText);
+    const fs::path files = gameFiles(executable);
+    const std::optional<QString> filesText = qtPath(files);
+    if (filesText && files == executable && isWritableFolder(executable)) {
+        SetAppFolder(*filesText);
         return;
     }
-    if (const std::optional<QString> own = playerFolder(pictures)) {
+    if (const std::optional<QString> own = playerFolder(files)) {
         SetAppFolder(*own);
         return;
     }
-    // Nothing can be written: the game plays from the installed pictures,
-    // and the first save says where it could not save.
-    SetAppFolder(picturesText.value_or(QFile::decodeName(QByteArray::fromStdString(pictures.string()))));
+    // Nothing can be written: the game plays from the files it has, and the
+    // first save says where it could not save.
+    SetAppFolder(filesText.value_or(QFile::decodeName(QByteArray::fromStdString(files.string()))));
 }
 
 } // namespace platform

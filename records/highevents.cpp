@@ -68,6 +68,16 @@ void Command1_Click()
     Forms::hightab.Show();
 }
 
+std::optional<Module1::RecordText> UnconfirmedRecord()
+{
+    const QWidget* window = Forms::high.Window();
+    if (!window || !window->isVisible())
+        return std::nullopt;
+    const HighControls& high = Forms::high.Load();
+    const QString name = high.Text1->text();
+    return Module1::RecordText{name.isEmpty() ? QStringLiteral("Névtelen") : name, high.Text2->text()};
+}
+
 void Command2_Click()
 {
     HighControls& high = Forms::high.Load();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "recordstate.h"
+
+#include <optional>
+
 // What the record-entry window does. Enter stores the record as "Rendben"
 // does; Escape and the close box leave without storing.
 namespace HighEvents {
@@ -22,5 +26,10 @@ void Command1_Click();
 
 // "Mégsem": an empty name box to start the name again.
 void Command2_Click();
+
+// The record of a window still open, as "Rendben" would store it but named
+// "Névtelen" when the name box is empty; none once the player stored it or
+// left without storing. Changes no window.
+std::optional<Module1::RecordText> UnconfirmedRecord();
 
 } // namespace HighEvents

@@ -3,11 +3,14 @@
 #include "appfolder.h"
 #include "codepage.h"
 #include "errorreport.h"
+#include "highevents.h"
 #include "hightabcontrols.h"
 #include "textfile.h"
 #include "timetext.h"
 
 #include <QDir>
+
+#include <optional>
 
 namespace Module1 {
 
@@ -28,6 +31,25 @@ void sortByTime()
                 RecordTexts[i] = RecordTexts[j];
                 RecordTexts[j] = SwapText;
             }
+}
+
+bool saveLines(const QList<QByteArray>& lines)
+{
+    // The player's records may still be in a file the game cannot read.
+    if (RecordFileUnreadable)
+        return false;
+    QString error;
+    if (platform::WriteLines(recordFilePath(), lines, &error)) {
+        RecordSaveFailureReported = false;
+        return true;
+    }
+    // Every later save would fail the same way; one message says it all.
+    if (!RecordSaveFailureReported)
+        platform::ReportError(QStringLiteral("A rekordlista nem menthető ide:\n%1\n\n(%2)\n\n"
+                                             "Az eddigi rekordok a játék végéig megmaradnak.")
+                                  .arg(QDir::toNativeSeparators(recordFilePath()), error));
+    RecordSaveFailureReported = true;
+    return false;
 }
 
 } // namespace
@@ -88,27 +110,20 @@ QList<QByteArray> RecordFileLines()
 
 bool SaveRecords()
 {
-    // The player's records may still be in a file the game cannot read.
-    if (RecordFileUnreadable)
-        return false;
-    QString error;
-    if (platform::WriteLines(recordFilePath(), RecordFileLines(), &error)) {
-        RecordSaveFailureReported = false;
-        return true;
-    }
-    // Every later save would fail the same way; one message says it all.
-    if (!RecordSaveFailureReported)
-        platform::ReportError(QStringLiteral("A rekordlista nem menthető ide:\n%1\n\n(%2)\n\n"
-                                             "Az eddigi rekordok a játék végéig megmaradnak.")
-                                  .arg(QDir::toNativeSeparators(recordFilePath()), error));
-    RecordSaveFailureReported = true;
-    return false;
+    return saveLines(RecordFileLines());
 }
 
 void SaveRecordsAtEnd()
 {
-    if (Forms::hightab.IsLoaded())
-        SaveRecords();
+    if (!Forms::hightab.IsLoaded())
+        return;
+    // A record earned but not yet confirmed is the player's all the same: it
+    // goes last, as "Rendben" saves it. No window changes here, as the
+    // display may be gone already.
+    QList<QByteArray> lines = RecordFileLines();
+    if (const std::optional<RecordText> record = HighEvents::UnconfirmedRecord())
+        lines << platform::ToCodePage(record->Name) << platform::ToCodePage(record->Time);
+    saveLines(lines);
 }
 
 } // namespace Module1

@@ -25,7 +25,7 @@ QList<QByteArray> RecordFileLines();
 bool SaveRecords();
 
 // Saves at an end the player did not choose (a signal, a lost display), when
-// the lists were ever loaded.
+// the lists were ever loaded, with the record the entry window still holds.
 void SaveRecordsAtEnd();
 
 } // namespace Module1

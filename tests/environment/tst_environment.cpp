@@ -75,8 +75,8 @@ private slots:
         }
     }
 
-    // Played to its end, or ended by SIGTERM (a message box open or not) with status 0: each message names
-    // its file, a hostile file stays as it was, the records survive and no temporary file is left.
+    // Played to its end, or ended by SIGTERM (a message box or the record-entry window open, or not) with status 0:
+    // each message names its file, a hostile file stays as it was, the records survive and no temporary file is left.
     void hostileFolder_data()
     {
         QTest::addColumn<QString>("attack");
@@ -98,6 +98,7 @@ private slots:
         QTest::newRow("dangling link") << "dangling" << started << plays << QByteArray();
         QTest::newRow("decompression bomb, message open") << "bomb" << message << "5.jpg" << list;
         QTest::newRow("second start, after a killed one") << "second" << started << plays << list;
+        QTest::newRow("record window open") << "finish" << started << plays << list + "N\xe9vtelen\r\n00 : 00\r\n";
     }
 
     void hostileFolder()
@@ -112,7 +113,7 @@ private slots:
         const QString game = folder.filePath("game"), scores = folder.filePath("scores.txt");
         const QString away = outside.filePath("records"), five = folder.filePath("5.jpg");
         WriteFile(scores, SavedList(0));
-        QStringList arguments{waitFor.isEmpty() ? "play" : "start", folder.path()};
+        QStringList arguments{waitFor.isEmpty() ? "play" : attack == "finish" ? attack : "start", folder.path()};
         QProcess child;
         if (attack == "damaged") {
             QByteArray noise(900, '\0');
@@ -195,18 +196,21 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), files);
     }
 
-    // Beside a writable executable, else in the player's data folder: the choice and a record survive a restart.
+    // Beside a writable executable, else in the player's data folder, which takes the records beside the program
+    // once: the choice and the records survive a restart.
     void choiceAndRecordSurviveARestart_data()
     {
         QTest::addColumn<QByteArray>("folderName");
         QTest::addColumn<bool>("installedWritable");
         QTest::addColumn<bool>("dataWritable");
         QTest::addColumn<bool>("beside");
-        QTest::newRow("writable folder") << QByteArray("game") << true << true << true;
-        QTest::newRow("read-only folder") << QByteArray("game") << false << true << false;
+        QTest::addColumn<QString>("lost"); // a picture the copy lacks
+        QTest::newRow("writable folder") << QByteArray("game") << true << true << true << "";
+        QTest::newRow("writable folder without 16.jpg") << QByteArray("game") << true << true << true << "16.jpg";
+        QTest::newRow("read-only folder") << QByteArray("game") << false << true << false << "";
         // "Játék" in Latin-2: bytes that are not UTF-8, which the game cannot spell.
-        QTest::newRow("folder name not UTF-8") << QByteArray("J\xe1t\xe9k") << true << true << false;
-        QTest::newRow("nothing writable") << QByteArray("game") << false << false << true;
+        QTest::newRow("folder name not UTF-8") << QByteArray("J\xe1t\xe9k") << true << true << false << "";
+        QTest::newRow("nothing writable") << QByteArray("game") << false << false << true << "";
     }
 
     void choiceAndRecordSurviveARestart()
@@ -215,6 +219,7 @@ private slots:
         QFETCH(bool, installedWritable);
         QFETCH(bool, dataWritable);
         QFETCH(bool, beside);
+        QFETCH(QString, lost);
         QTemporaryDir tree;
         const QDir base(tree.path());
         const QString real = base.filePath(QString::fromLatin1(folderName)), data = base.filePath("data");
@@ -223,6 +228,11 @@ private slots:
         QVERIFY(::mkdir(raw + folderName, 0777) == 0 && ::symlink(folderName, raw + "installed") == 0);
         QVERIFY(::symlink(folderName + "/game", raw + "start") == 0 && base.mkdir("data"));
         install(installed);
+        const QByteArray anna = "Anna\r\n01 : 05\r\n", both = "\xd5rs\r\n00 : 00\r\n" + anna;
+        const QString records = QDir(installed).filePath("scores.txt");
+        WriteFile(records, anna); // read-only with its folder: the player's copy must be writable all the same
+        QVERIFY(QFile::setPermissions(records, QFile::Permissions(installedWritable ? 0x6666 : 0x4444)));
+        QVERIFY(lost.isEmpty() || QFile::remove(QDir(installed).filePath(lost)));
         const auto open = [](const QString& folder, bool writable) {
             return QFile::setPermissions(folder, QFile::Permissions(writable ? 0x7777 : 0x5555));
         };
@@ -242,20 +252,22 @@ private slots:
             for (const QString& message : messages)
                 QVERIFY2(message.contains(real), qPrintable(message));
             QCOMPARE(FileBytes(file("1.jpg")), FileBytes(RunnableFile("s1.jpg")));
-            QVERIFY(QDir(data).isEmpty() && !QFile::exists(file("scores.txt")));
+            QVERIFY(QDir(data).isEmpty() && FileBytes(file("scores.txt")) == anna);
             return;
         }
-        QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+        QVERIFY2(messages.size() == !lost.isEmpty() && messages.filter(file(lost)).size() == messages.size(),
+            qPrintable(messages.join('\n')));
         QCOMPARE(QDir(folder).entryList({"*.jpg"}), QDir(installed).entryList({"*.jpg"}));
         QCOMPARE(FileBytes(file("1.jpg")), FileBytes(RunnableFile("v1.jpg")));
-        QCOMPARE(FileBytes(file("scores.txt")), QByteArray("\xd5rs\r\n00 : 00\r\n"));
+        QCOMPARE(FileBytes(file("scores.txt")), both);
         if (!beside) {
             QCOMPARE(FileBytes(QDir(installed).filePath("1.jpg")), FileBytes(RunnableFile("s1.jpg")));
             QVERIFY(QFile::remove(file("t3.jpg")));
         }
 
         const QStringList second = RunToEnd(program, {"look", "-"}, data);
-        QCOMPARE(second.filter(QRegularExpression("^(message|found): ")), QStringList{"found: Őrs 00 : 00"});
+        QCOMPARE(second.filter(QRegularExpression("^(message|found): ")),
+            messages + QStringList({"found: Őrs 00 : 00", "found: Anna 01 : 05"}));
         QCOMPARE(FileBytes(file("1.jpg")), FileBytes(RunnableFile("v1.jpg")));
         QCOMPARE(FileBytes(file("t3.jpg")), FileBytes(RunnableFile("t3.jpg")));
     }

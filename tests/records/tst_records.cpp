@@ -66,7 +66,8 @@ private slots:
         QVERIFY(game->Messages.isEmpty());
     }
 
-    // Steps split at "|": "<solve N>" ticks N seconds, then the left arrow solves; "<folder>" blocks scores.txt.
+    // Steps split at "|": "<solve N>" ticks N seconds, then the left arrow solves; "<folder>" blocks scores.txt;
+    // "<end>" saves as a signal or a lost display does.
     void keyboardThroughRecords_data()
     {
         QTest::addColumn<QString>("steps");
@@ -86,7 +87,8 @@ private slots:
         row("Mégsem opens the box again, nine letters anew",
             "<solve 12>|abcdefghi|<Tab>|<Tab>|<Space>|jklmnopqrs|<Enter>", "jklmnopqr", "hightab",
             "jklmnopqr\r\n00 : 12\r\n");
-        row("Escape stores nothing, Space deals anew", "<solve 12>|Bea|<Escape>|<Space>", "", "board", "");
+        row("Escape stores nothing, Space deals anew", "<solve 12>|Bea|<Escape>|<Space>|<end>", "", "board", "");
+        row("ended before Rendben: stored under the name", "<solve 12>|Bea|<end>", "", "high", "Bea\r\n00 : 12\r\n");
         row("Space in the list, Escape, Space", "<solve 12>|Ödön|<Enter>|<Space>|<Escape>|<Space>", "Ödön", "board",
             "\xd6\x64\xf6n\r\n00 : 12\r\n");
         row("a closed box stays closed with its name", "<solve 12>|abcdefghi" + next + "<solve 20>|x|<Enter>",
@@ -114,6 +116,8 @@ private slots:
                 PressKeys({"<Left>"});
             } else if (step == QLatin1String("<folder>"))
                 QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
+            else if (step == QLatin1String("<end>"))
+                Module1::SaveRecordsAtEnd();
             else
                 PressKeys({step});
         }
