@@ -55,7 +55,7 @@ QImage NumberedTiles()
     p.setRenderHint(QPainter::Antialiasing);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);
-    font.setPixelSize(15);
+    font.setPixelSize(17);
     p.setFont(font);
     for (int k = 1; k <= 15; ++k) {
         const QRect cell(32 * ((k - 1) % 4), 32 * ((k - 1) / 4), 32, 32);
