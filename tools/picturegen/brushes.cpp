@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QRadialGradient>
 #include <QtMath>
 
 namespace brushes {
@@ -95,6 +96,19 @@ void Cloud(QPainter& p, const QPointF& centre, double width, const QColor& colou
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     p.drawPath(cloud);
+    p.restore();
+}
+
+void Glow(QPainter& p, const QPointF& centre, double radius, const QColor& core, const QColor& rim)
+{
+    QRadialGradient glow(centre, radius);
+    glow.setColorAt(0, core);
+    glow.setColorAt(0.5, rim);
+    glow.setColorAt(1, QColor(rim.red(), rim.green(), rim.blue(), 0));
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(centre, radius, radius);
     p.restore();
 }
 

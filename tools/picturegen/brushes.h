@@ -43,6 +43,8 @@ void Dots(
 void Birds(QPainter& p, const QRectF& area, int count, const QColor& colour, Noise& noise);
 // A cloud of overlapping puffs with a flat underside.
 void Cloud(QPainter& p, const QPointF& centre, double width, const QColor& colour, Noise& noise);
+// A round glow: `core` at the centre, `rim` halfway out, fading to nothing at `radius`.
+void Glow(QPainter& p, const QPointF& centre, double radius, const QColor& core, const QColor& rim);
 // Light fanning out from a point: `count` lit wedges with dark ones between.
 void Rays(QPainter& p, const QPointF& source, int count, const QColor& colour);
 // Blades of grass standing on the bottom of the area, as tall as its height at most.

@@ -5,7 +5,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 namespace paintings {
 
@@ -133,12 +132,7 @@ QImage Savanna()
         p.drawEllipse(at + QPointF(noise.Between(-6, 6), 2), length / 3, 1);
     }
     brushes::Birds(p, QRectF(74, 24, 44, 20), 6, QColor(50, 15, 35), noise);
-    QRadialGradient sun(QPointF(64, 92), 34);
-    sun.setColorAt(0, QColor(255, 245, 180));
-    sun.setColorAt(0.5, QColor(255, 190, 70));
-    sun.setColorAt(1, QColor(255, 150, 50, 0));
-    p.setBrush(sun);
-    p.drawEllipse(QPointF(64, 92), 34, 34);
+    brushes::Glow(p, QPointF(64, 92), 34, QColor(255, 245, 180), QColor(255, 190, 70));
     // The plain, lit at the horizon, and a water hole that mirrors the sky.
     QLinearGradient plain(0, 96, 0, Size);
     plain.setColorAt(0, QColor(150, 75, 30));
@@ -272,12 +266,7 @@ QImage Castle()
     Noise noise(41);
     brushes::Sky(p, QColor(110, 170, 235), QColor(215, 235, 250), 128);
     p.setPen(Qt::NoPen);
-    QRadialGradient sun(QPointF(112, 14), 16);
-    sun.setColorAt(0, QColor(255, 255, 220));
-    sun.setColorAt(0.5, QColor(255, 245, 180));
-    sun.setColorAt(1, QColor(255, 245, 180, 0));
-    p.setBrush(sun);
-    p.drawEllipse(QPointF(112, 14), 16, 16);
+    brushes::Glow(p, QPointF(112, 14), 16, QColor(255, 255, 220), QColor(255, 245, 180));
     // Far mountains behind the hill.
     QPainterPath range(QPointF(0, 128));
     for (int x = 0; x <= Size; x += 8)
@@ -369,11 +358,7 @@ QImage Forest()
             }
         }
         if (layer == 0) {
-            QRadialGradient halo(moon, 24);
-            halo.setColorAt(0, QColor(230, 245, 220, 200));
-            halo.setColorAt(1, QColor(230, 245, 220, 0));
-            p.setBrush(halo);
-            p.drawEllipse(moon, 24, 24);
+            brushes::Glow(p, moon, 24, QColor(230, 245, 220, 200), QColor(230, 245, 220, 100));
             p.setBrush(QColor(240, 245, 225));
             p.drawEllipse(moon, 6, 6);
         }
@@ -398,11 +383,8 @@ QImage Forest()
         const double y = 110 + noise.Between(0, 12);
         const double r = noise.Between(3, 6);
         const QColor cap = caps[i % 3];
-        QRadialGradient glow(QPointF(x, y - r), r * 3);
-        glow.setColorAt(0, QColor(cap.red(), cap.green(), cap.blue(), 140));
-        glow.setColorAt(1, QColor(cap.red(), cap.green(), cap.blue(), 0));
-        p.setBrush(glow);
-        p.drawEllipse(QPointF(x, y - r), r * 3, r * 3);
+        brushes::Glow(p, QPointF(x, y - r), r * 3, QColor(cap.red(), cap.green(), cap.blue(), 140),
+            QColor(cap.red(), cap.green(), cap.blue(), 70));
         p.setBrush(QColor(230, 230, 210));
         p.drawRect(QRectF(x - r * 0.25, y - r, r * 0.5, r + 2));
         p.setBrush(cap);
