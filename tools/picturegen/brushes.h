@@ -7,7 +7,8 @@
 #include <cstdint>
 
 // The marks the paintings share. Most scatter small things over an area, so
-// that a stretch of sky, shadow or grass differs from piece to piece.
+// that a stretch of sky, shadow or grass differs from piece to piece. Each
+// leaves the painter's pen and brush as it found them.
 namespace brushes {
 
 // A small fixed-seed generator: the same pictures at every build.
@@ -45,7 +46,7 @@ void Birds(QPainter& p, const QRectF& area, int count, const QColor& colour, Noi
 void Cloud(QPainter& p, const QPointF& centre, double width, const QColor& colour, Noise& noise);
 // A round glow: `core` at the centre, `rim` halfway out, fading to nothing at `radius`.
 void Glow(QPainter& p, const QPointF& centre, double radius, const QColor& core, const QColor& rim);
-// Light fanning out from a point: `count` lit wedges with dark ones between.
+// Light fanning upwards from a point: `count` lit wedges with unlit ones between.
 void Rays(QPainter& p, const QPointF& source, int count, const QColor& colour);
 // Blades of grass standing on the bottom of the area, as tall as its height at most.
 void Grass(QPainter& p, const QRectF& area, int count, const QColor& colour, Noise& noise);
