@@ -1,33 +1,16 @@
 #include "paintings.h"
 
+#include "brushes.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
-
-#include <cstdint>
 
 namespace paintings {
 
 namespace {
 
-// A small fixed-seed generator: the same pictures at every build.
-class Noise {
-public:
-    explicit Noise(std::uint32_t seed)
-        : state_(seed)
-    {
-    }
-    double Next()
-    {
-        state_ = state_ * 1664525u + 1013904223u;
-        return (state_ >> 8) / double(1u << 24);
-    }
-    double Between(double low, double high) { return low + (high - low) * Next(); }
-
-private:
-    std::uint32_t state_;
-};
+using brushes::Noise;
 
 QImage canvas()
 {
@@ -36,46 +19,29 @@ QImage canvas()
     return image;
 }
 
-void sky(QPainter& p, const QColor& top, const QColor& bottom, int horizon)
+// A rock on the left whose ledge and cracks catch the last light.
+void rock(QPainter& p, const QColor& shadow, Noise& noise)
 {
-    QLinearGradient gradient(0, 0, 0, horizon);
-    gradient.setColorAt(0, top);
-    gradient.setColorAt(1, bottom);
-    p.fillRect(0, 0, Size, horizon, gradient);
-}
-
-void hill(QPainter& p, const QColor& colour, double baseY, double height, double phase)
-{
-    QPainterPath path(QPointF(0, Size));
-    for (int x = 0; x <= Size; x += 4)
-        path.lineTo(x, baseY - height * (0.6 + 0.4 * qSin(x / 22.0 + phase)) * (0.7 + 0.3 * qSin(x / 9.0 + phase * 2)));
-    path.lineTo(Size, Size);
-    path.closeSubpath();
-    p.fillPath(path, colour);
-}
-
-// Short strokes of nearby colours give the surface a brushed look.
-void brushStrokes(QPainter& p, const QRectF& area, const QColor& colour, int count, Noise& noise)
-{
-    for (int i = 0; i < count; ++i) {
-        QColor c = colour;
-        c.setHsv(c.hue(), qBound(0, c.saturation() + int(noise.Between(-30, 30)), 255),
-            qBound(0, c.value() + int(noise.Between(-35, 35)), 255));
-        p.setPen(QPen(c, noise.Between(1.5, 3.5), Qt::SolidLine, Qt::RoundCap));
-        const QPointF start(area.left() + noise.Next() * area.width(), area.top() + noise.Next() * area.height());
-        p.drawLine(start, start + QPointF(noise.Between(3, 8), noise.Between(-2, 2)));
+    QPainterPath ledge(QPointF(0, 88));
+    ledge.cubicTo(18, 80, 40, 78, 56, 84);
+    QPainterPath rock(ledge);
+    rock.lineTo(62, 128);
+    rock.lineTo(0, 128);
+    p.fillPath(rock, shadow);
+    p.save();
+    p.setClipPath(rock);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(105, 48, 28), 1));
+    for (int i = 0; i < 10; ++i) {
+        QPointF at = noise.In(QRectF(0, 88, 56, 38));
+        QPainterPath crack(at);
+        for (int step = 0; step < 3; ++step)
+            crack.lineTo(at += QPointF(noise.Between(2, 6), noise.Between(-1, 4)));
+        p.drawPath(crack);
     }
-}
-
-void tree(QPainter& p, double x, double baseY, double height, const QColor& leaves)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(90, 60, 35));
-    p.drawRect(QRectF(x - 1.5, baseY - height * 0.4, 3, height * 0.4));
-    p.setBrush(leaves);
-    p.drawEllipse(QPointF(x, baseY - height * 0.6), height * 0.28, height * 0.35);
-    p.setBrush(leaves.lighter(125));
-    p.drawEllipse(QPointF(x - height * 0.08, baseY - height * 0.7), height * 0.14, height * 0.16);
+    p.setPen(QPen(QColor(230, 120, 50), 1.5));
+    p.drawPath(ledge);
+    p.restore();
 }
 
 } // namespace
@@ -88,7 +54,7 @@ QImage NumberedTiles()
     p.setRenderHint(QPainter::Antialiasing);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);
-    font.setPixelSize(15);
+    font.setPixelSize(17);
     p.setFont(font);
     for (int k = 1; k <= 15; ++k) {
         const QRect cell(32 * ((k - 1) % 4), 32 * ((k - 1) / 4), 32, 32);
@@ -114,24 +80,33 @@ QImage Landscape()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     Noise noise(17);
-    sky(p, QColor(70, 130, 210), QColor(225, 200, 150), 70);
-    brushStrokes(p, QRectF(0, 0, Size, 65), QColor(120, 165, 220), 260, noise);
+    brushes::Sky(p, QColor(70, 130, 210), QColor(225, 200, 150), 70);
+    brushes::Strokes(p, QRectF(0, 0, Size, 65), QColor(120, 165, 220), 260, 35, noise);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 240, 190));
     p.drawEllipse(QPointF(96, 26), 10, 10);
-    hill(p, QColor(95, 110, 150), 62, 22, 0.5);
-    hill(p, QColor(70, 120, 70), 76, 16, 2.1);
+    brushes::Birds(p, QRectF(14, 10, 56, 26), 5, QColor(45, 55, 90), noise);
+    brushes::Hill(p, QColor(95, 110, 150), 62, 22, 0.5);
+    brushes::Hill(p, QColor(70, 120, 70), 76, 16, 2.1);
     p.fillRect(QRectF(0, 80, Size, 20), QColor(60, 110, 170));
-    brushStrokes(p, QRectF(0, 80, Size, 20), QColor(90, 140, 200), 160, noise);
+    brushes::Strokes(p, QRectF(0, 80, Size, 20), QColor(90, 140, 200), 160, 35, noise);
+    // The meadow darkens towards the front, where its flowers grow larger.
     QPainterPath meadow(QPointF(0, 96));
     meadow.cubicTo(40, 88, 80, 102, 128, 92);
     meadow.lineTo(128, 128);
     meadow.lineTo(0, 128);
-    p.fillPath(meadow, QColor(80, 140, 50));
-    brushStrokes(p, QRectF(0, 96, Size, 32), QColor(95, 155, 55), 300, noise);
+    QLinearGradient light(0, 90, 0, Size);
+    light.setColorAt(0, QColor(110, 170, 60));
+    light.setColorAt(1, QColor(45, 100, 35));
+    p.fillPath(meadow, light);
+    brushes::Strokes(p, QRectF(0, 96, Size, 32), QColor(95, 155, 55), 300, 60, noise);
+    for (const QColor& flower : {QColor(225, 50, 45), QColor(250, 220, 60), QColor(245, 245, 235)}) {
+        brushes::Dots(p, QRectF(0, 100, Size, 12), 8, flower, 0.6, 1.0, noise);
+        brushes::Dots(p, QRectF(0, 112, Size, 16), 10, flower, 1.0, 1.8, noise);
+    }
     for (int i = 0; i < 5; ++i)
-        tree(p, 12 + i * 9 + noise.Between(-2, 2), 98, noise.Between(22, 32), QColor(40, 95, 40));
-    tree(p, 108, 104, 36, QColor(55, 110, 35));
+        brushes::Tree(p, 12 + i * 9 + noise.Between(-2, 2), 98, noise.Between(22, 32), QColor(40, 95, 40));
+    brushes::Tree(p, 108, 104, 36, QColor(55, 110, 35));
     return image;
 }
 
@@ -140,27 +115,42 @@ QImage Savanna()
     QImage image = canvas();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    Noise noise(3);
     QLinearGradient dusk(0, 0, 0, 100);
     dusk.setColorAt(0, QColor(90, 30, 80));
     dusk.setColorAt(0.45, QColor(230, 90, 40));
     dusk.setColorAt(1, QColor(255, 200, 80));
     p.fillRect(0, 0, Size, 100, dusk);
-    QRadialGradient sun(QPointF(64, 92), 34);
-    sun.setColorAt(0, QColor(255, 245, 180));
-    sun.setColorAt(0.5, QColor(255, 190, 70));
-    sun.setColorAt(1, QColor(255, 150, 50, 0));
+    brushes::Rays(p, QPointF(64, 96), 16, QColor(255, 225, 150, 50));
+    // Thin clouds lit from below, pinker the higher they float.
     p.setPen(Qt::NoPen);
-    p.setBrush(sun);
-    p.drawEllipse(QPointF(64, 92), 34, 34);
-    p.fillRect(0, 96, Size, 32, QColor(60, 30, 20));
+    for (int i = 0; i < 12; ++i) {
+        const QPointF at = noise.In(QRectF(-16, 4, Size + 8, 44));
+        p.setBrush(QColor(250, 120 + 2 * int(at.y()), 130, 210));
+        const double length = noise.Between(14, 30);
+        p.drawEllipse(at, length / 2, noise.Between(1, 1.8));
+        p.drawEllipse(at + QPointF(noise.Between(-6, 6), 2), length / 3, 1);
+    }
+    brushes::Birds(p, QRectF(74, 24, 44, 20), 6, QColor(50, 15, 35), noise);
+    brushes::Glow(p, QPointF(64, 92), 34, QColor(255, 245, 180), QColor(255, 190, 70));
+    // The plain, lit at the horizon, and a water hole that mirrors the sky.
+    QLinearGradient plain(0, 96, 0, Size);
+    plain.setColorAt(0, QColor(150, 75, 30));
+    plain.setColorAt(1, QColor(45, 20, 12));
+    p.fillRect(0, 96, Size, 32, plain);
+    QLinearGradient mirror(0, 108, 0, 114);
+    mirror.setColorAt(0, QColor(255, 215, 120));
+    mirror.setColorAt(1, QColor(210, 95, 55));
+    p.setBrush(QColor(70, 32, 18));
+    p.drawEllipse(QRectF(56, 107, 50, 9));
+    p.setBrush(mirror);
+    p.drawEllipse(QRectF(58, 107.5, 46, 6));
     const QColor shadow(25, 12, 10);
+    brushes::Grass(p, QRectF(0, 116, Size, 12), 110, shadow, noise);
+    rock(p, shadow, noise);
+    // The lion stands on the rock.
+    p.setPen(Qt::NoPen);
     p.setBrush(shadow);
-    // The rock, with the lion standing on it.
-    QPainterPath rock(QPointF(0, 128));
-    rock.lineTo(0, 88);
-    rock.cubicTo(18, 80, 40, 78, 56, 84);
-    rock.lineTo(62, 128);
-    p.drawPath(rock);
     QPainterPath lion;
     lion.moveTo(14, 80);
     lion.lineTo(14, 70);
@@ -187,7 +177,6 @@ QImage Savanna()
     p.drawLine(QPointF(102, 78), QPointF(114, 68));
     p.setPen(Qt::NoPen);
     p.drawEllipse(QRectF(80, 60, 48, 12));
-    p.fillRect(QRectF(62, 102, 66, 26), shadow);
     return image;
 }
 
@@ -196,7 +185,16 @@ QImage Palace()
     QImage image = canvas();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    sky(p, QColor(40, 40, 110), QColor(240, 150, 130), 88);
+    Noise noise(29);
+    brushes::Sky(p, QColor(40, 40, 110), QColor(240, 150, 130), 88);
+    // The first stars and a young moon; birds fly home over the garden.
+    brushes::Dots(p, QRectF(0, 0, Size, 44), 36, QColor(255, 250, 220), 0.5, 1.0, noise);
+    QPainterPath moon;
+    moon.addEllipse(QPointF(20, 16), 7, 7);
+    QPainterPath bite;
+    bite.addEllipse(QPointF(23, 14), 6.5, 6.5);
+    p.fillPath(moon.subtracted(bite), QColor(255, 245, 200));
+    brushes::Birds(p, QRectF(90, 22, 30, 18), 4, QColor(30, 25, 60), noise);
     p.setPen(Qt::NoPen);
     const QColor marble(245, 240, 235);
     const QColor shade(200, 190, 200);
@@ -242,8 +240,21 @@ QImage Palace()
     p.setOpacity(0.45);
     p.drawImage(QPointF(0, 90), upper);
     p.setOpacity(1);
-    p.fillRect(QRectF(0, 90, 44, 38), QColor(60, 100, 60));
-    p.fillRect(QRectF(84, 90, 44, 38), QColor(60, 100, 60));
+    // The garden: lawns with flower beds, a marble rim and cypresses along the pool.
+    const QColor lawn(60, 100, 60);
+    p.fillRect(QRectF(0, 90, 44, 38), lawn);
+    p.fillRect(QRectF(84, 90, 44, 38), lawn);
+    brushes::Dots(p, QRectF(0, 92, 40, 36), 14, QColor(230, 90, 110), 0.8, 1.5, noise);
+    brushes::Dots(p, QRectF(88, 92, 40, 36), 14, QColor(230, 90, 110), 0.8, 1.5, noise);
+    p.fillRect(QRectF(42, 90, 2, 38), shade);
+    p.fillRect(QRectF(84, 90, 2, 38), shade);
+    p.setBrush(QColor(25, 60, 35));
+    for (int row = 0; row < 3; ++row) {
+        const double y = 96 + row * (12 + 2 * row);
+        const double h = 8 + 4 * row;
+        for (double x : {38.0 - 2 * row, 90.0 + 2 * row})
+            p.drawPolygon(QPolygonF({QPointF(x, y - h), QPointF(x + h / 4, y), QPointF(x - h / 4, y)}));
+    }
     return image;
 }
 
@@ -252,12 +263,21 @@ QImage Castle()
     QImage image = canvas();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    sky(p, QColor(110, 170, 235), QColor(215, 235, 250), 128);
+    Noise noise(41);
+    brushes::Sky(p, QColor(110, 170, 235), QColor(215, 235, 250), 128);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawEllipse(QRectF(10, 14, 30, 10));
-    p.drawEllipse(QRectF(22, 10, 22, 10));
-    p.drawEllipse(QRectF(84, 24, 30, 9));
+    brushes::Glow(p, QPointF(112, 14), 16, QColor(255, 255, 220), QColor(255, 245, 180));
+    // Far mountains behind the hill.
+    QPainterPath range(QPointF(0, 128));
+    for (int x = 0; x <= Size; x += 8)
+        range.lineTo(x, 70 + 16 * qAbs(qSin(x / 19.0)) + noise.Between(-4, 4));
+    range.lineTo(Size, 128);
+    p.fillPath(range, QColor(140, 160, 200));
+    const QColor white(255, 255, 255, 230);
+    brushes::Cloud(p, QPointF(28, 22), 38, white, noise);
+    brushes::Cloud(p, QPointF(98, 34), 30, white, noise);
+    brushes::Cloud(p, QPointF(12, 56), 22, white, noise);
+    brushes::Birds(p, QRectF(96, 44, 26, 16), 4, QColor(50, 60, 90), noise);
     QPainterPath hillPath(QPointF(0, 128));
     hillPath.cubicTo(10, 80, 40, 68, 64, 70);
     hillPath.cubicTo(90, 70, 118, 84, 128, 100);
@@ -266,19 +286,27 @@ QImage Castle()
     p.fillPath(QPainterPath(hillPath).translated(0, 14), QColor(50, 115, 45));
     const QColor stone(160, 155, 150);
     const QColor dark(110, 105, 105);
+    const QColor roofRed(170, 40, 40);
     p.setBrush(stone);
     p.drawRect(QRectF(40, 48, 48, 26));
     for (double x : {34.0, 84.0}) {
         p.setBrush(stone);
         p.drawRect(QRectF(x, 34, 10, 40));
-        p.setBrush(QColor(170, 40, 40));
+        p.setBrush(roofRed);
         QPolygonF roof({QPointF(x - 2, 34), QPointF(x + 5, 18), QPointF(x + 12, 34)});
         p.drawPolygon(roof);
     }
     p.setBrush(stone);
     p.drawRect(QRectF(58, 26, 12, 24));
-    p.setBrush(QColor(170, 40, 40));
+    p.setBrush(roofRed);
     p.drawPolygon(QPolygonF({QPointF(56, 26), QPointF(64, 8), QPointF(72, 26)}));
+    // A pennant on every roof.
+    for (const QPointF top : {QPointF(39, 18), QPointF(89, 18), QPointF(64, 8)}) {
+        p.setPen(QPen(dark, 1));
+        p.drawLine(top, top - QPointF(0, 6));
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(QPolygonF({top - QPointF(0, 6), top - QPointF(-6, 4.5), top - QPointF(0, 3)}));
+    }
     p.setBrush(stone);
     for (int x = 40; x < 88; x += 8)
         p.drawRect(QRectF(x, 44, 5, 5));
@@ -304,19 +332,43 @@ QImage Forest()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     Noise noise(5);
-    sky(p, QColor(20, 30, 70), QColor(60, 120, 110), 128);
+    brushes::Sky(p, QColor(20, 30, 70), QColor(60, 120, 110), Size);
     p.setPen(Qt::NoPen);
-    // Trunks behind and in front, darker the nearer they stand.
+    // Trunks behind and in front, darker the nearer they stand, each under
+    // leaves whose moonlit edges catch the light. The moon shows through a
+    // gap in the canopy, behind the nearer trees.
+    const QPointF moon(66, 14);
     for (int layer = 0; layer < 3; ++layer) {
         const QColor trunk = QColor(40, 70, 60).darker(100 + 45 * layer);
+        const QColor leaves = QColor(40, 110, 75).darker(100 + 40 * layer);
         for (int i = 0; i < 5; ++i) {
             const double x = noise.Between(0, Size);
             const double width = 4 + 4 * layer + noise.Between(0, 3);
             p.setBrush(trunk);
             p.drawRect(QRectF(x, 0, width, Size));
-            p.setBrush(QColor(30, 90, 60).darker(100 + 40 * layer));
-            p.drawEllipse(QPointF(x + width / 2, noise.Between(5, 30)), 14 + 4 * layer, 10 + 3 * layer);
+            for (int clump = 0; clump < 3; ++clump) {
+                const QPointF at(x + width / 2 + noise.Between(-14, 14), noise.Between(0, 34));
+                const double r = noise.Between(6, 10) + 2 * layer;
+                if (QLineF(at, moon).length() < r + 12)
+                    continue;
+                p.setBrush(leaves.lighter(190));
+                p.drawEllipse(at + QPointF(1.5, -1.5), r, r * 0.7);
+                p.setBrush(leaves);
+                p.drawEllipse(at, r, r * 0.7);
+            }
         }
+        if (layer == 0) {
+            brushes::Glow(p, moon, 24, QColor(230, 245, 220, 200), QColor(230, 245, 220, 100));
+            p.setBrush(QColor(240, 245, 225));
+            p.drawEllipse(moon, 6, 6);
+        }
+    }
+    // Moonlight falls through the gap in shafts.
+    p.setBrush(QColor(200, 240, 225, 40));
+    for (int i = 0; i < 4; ++i) {
+        const QPointF top = moon + QPointF(noise.Between(-6, 6), 6);
+        const double x = noise.Between(10, 110);
+        p.drawPolygon(QPolygonF({top, top + QPointF(4, 0), QPointF(x + noise.Between(8, 18), Size), QPointF(x, Size)}));
     }
     QLinearGradient mist(0, 78, 0, 110);
     mist.setColorAt(0, QColor(180, 220, 230, 0));
@@ -331,20 +383,15 @@ QImage Forest()
         const double y = 110 + noise.Between(0, 12);
         const double r = noise.Between(3, 6);
         const QColor cap = caps[i % 3];
-        QRadialGradient glow(QPointF(x, y - r), r * 3);
-        glow.setColorAt(0, QColor(cap.red(), cap.green(), cap.blue(), 140));
-        glow.setColorAt(1, QColor(cap.red(), cap.green(), cap.blue(), 0));
-        p.setBrush(glow);
-        p.drawEllipse(QPointF(x, y - r), r * 3, r * 3);
+        brushes::Glow(p, QPointF(x, y - r), r * 3, QColor(cap.red(), cap.green(), cap.blue(), 140),
+            QColor(cap.red(), cap.green(), cap.blue(), 70));
         p.setBrush(QColor(230, 230, 210));
         p.drawRect(QRectF(x - r * 0.25, y - r, r * 0.5, r + 2));
         p.setBrush(cap);
         p.drawChord(QRectF(x - r, y - r * 1.8, 2 * r, 2 * r), 0, 180 * 16);
     }
-    for (int i = 0; i < 25; ++i) {
-        p.setBrush(QColor(220, 255, 180, int(noise.Between(120, 230))));
-        p.drawEllipse(QPointF(noise.Between(0, Size), noise.Between(30, 100)), 0.9, 0.9);
-    }
+    // Fireflies.
+    brushes::Dots(p, QRectF(0, 4, Size, 100), 40, QColor(225, 255, 140, 230), 0.7, 1.3, noise);
     return image;
 }
 

@@ -3,7 +3,9 @@
 #include <QImage>
 
 // The six pictures of the picture sets, 128 x 128 each, in the order of the
-// options window's thumbnails.
+// options window's thumbnails. No two 32 x 32 pieces of a picture may look
+// alike, or the player could not tell where each belongs: flat sky, shadow
+// and grass carry stars, clouds, birds, flowers or texture.
 namespace paintings {
 
 constexpr int Size = 128;
