@@ -62,8 +62,7 @@ double instructions(const X11Session& session, const Program& program, const QSt
 {
     QFile::remove(profile);
     const Program profiled{QStringLiteral("valgrind"),
-        QStringList{QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=") + profile,
-            program.Path}
+        QStringList{QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=") + profile, program.Path}
             + program.Arguments};
     runFor(session, profiled, CountedSeconds);
     QFile file(profile);
@@ -142,11 +141,11 @@ QList<Row> X11StartRows(int instructionRuns, int memoryRuns)
     Row instructionsRow{QStringLiteral("X11: whole start to %1 s after exec").arg(CountedSeconds),
         QStringLiteral("M instr"), Median(counts[0]), Median(counts[1])};
     instructionsRow.MaxRatio = 1.10;
-    Row memoryRow{QStringLiteral("X11: peak resident memory"), QStringLiteral("MiB"), Median(peaks[0]),
-        Median(peaks[1])};
+    Row memoryRow{
+        QStringLiteral("X11: peak resident memory"), QStringLiteral("MiB"), Median(peaks[0]), Median(peaks[1])};
     memoryRow.MaxRatio = 1.05;
-    Row librariesRow{QStringLiteral("X11: libraries beyond the least program"), QStringLiteral("files"),
-        double(extra.size())};
+    Row librariesRow{
+        QStringLiteral("X11: libraries beyond the least program"), QStringLiteral("files"), double(extra.size())};
     librariesRow.MaxOurs = 0;
     return {instructionsRow, memoryRow, librariesRow};
 }
