@@ -4,6 +4,7 @@
 #include "textfile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -127,11 +128,14 @@ CopyFailure CopyFilesOver(const QList<FileCopy>& copies, const QString& journal)
 CopyFailure FinishInterruptedCopy(const QString& journal)
 {
     // A journal cut off while it was being written leaves only its temporary.
+    // Its name is compared as it is: a name filter would compile a pattern.
     const QFileInfo journalFile(journal);
     const QDir folder = journalFile.dir();
-    for (const QString& stray :
-        folder.entryList({journalFile.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System))
-        QFile::remove(folder.filePath(stray));
+    const QString strayPrefix = journalFile.fileName() + QLatin1Char('.');
+    QDirIterator files(folder.path(), QDir::Files | QDir::Hidden | QDir::System);
+    while (files.hasNext())
+        if (files.next(); files.fileName().startsWith(strayPrefix))
+            QFile::remove(files.filePath());
 
     QList<QByteArray> lines;
     if (ReadLines(journal, lines) != FileRead::Read || lines.isEmpty())

@@ -1,84 +1,112 @@
 #include "folderclaim.h"
 
 #include <QCryptographicHash>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
-#include <QThread>
 
 namespace platform {
+
+// What the session bus calls when a later start in the same folder gives way.
+class FolderWaker : public QObject {
+    Q_OBJECT
+
+public:
+    std::function<void()> Wake;
+
+public slots:
+    void Raise()
+    {
+        if (Wake)
+            Wake();
+    }
+};
 
 namespace {
 
 constexpr int WakeTimeoutMs = 2000;
 
-// The folder's bytes name the server, so that any spelling of one path meets
-// the same game and games in other folders never meet.
-QString serverNameOf(const QString& folder)
+QString wakerPath()
 {
-    const QByteArray bytes = QFile::encodeName(QDir(folder).canonicalPath());
-    return QStringLiteral("dezudor-")
-        + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(24));
+    return QStringLiteral("/Folder");
 }
 
-// The running game may still be starting up: it listens right after taking
-// the lock, so a few tries within a bounded time reach it.
-void wakeRunningGame(const QString& serverName)
+// The folder's bytes make the name, so that any spelling of one path meets
+// the same game and games in other folders never meet.
+QString busNameOf(const QString& folder)
 {
-    QLocalSocket socket;
-    for (int attempt = 0; attempt < WakeTimeoutMs / 100; ++attempt) {
-        socket.connectToServer(serverName);
-        if (socket.waitForConnected(100)) {
-            socket.write("wake", 4);
-            socket.waitForBytesWritten(WakeTimeoutMs);
-            socket.disconnectFromServer();
-            return;
-        }
-        socket.abort();
-        QThread::msleep(100);
-    }
+    const QByteArray bytes = QFile::encodeName(QDir(folder).canonicalPath());
+    return QStringLiteral(DEZUDOR_APP_ID ".Folder")
+        + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(24));
 }
 
 } // namespace
 
 FolderClaim::FolderClaim(const QString& folder)
-    : serverName_(serverNameOf(folder))
+    : busName_(busNameOf(folder))
     , lock_(std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral(".dezudor.lock"))))
 {
-    if (lock_->tryLock(0)) {
-        server_ = std::make_unique<QLocalServer>();
-        server_->setSocketOptions(QLocalServer::UserAccessOption);
-        // A socket left by a killed game: the lock says it is nobody's now.
-        QLocalServer::removeServer(serverName_);
-        server_->listen(serverName_);
+    if (!ownBusName()) {
+        heldElsewhere_ = true;
         return;
     }
+    if (lock_->tryLock(0))
+        return;
     heldElsewhere_ = lock_->error() == QLockFile::LockFailedError;
     if (heldElsewhere_)
-        wakeRunningGame(serverName_);
+        Release();
 }
 
 FolderClaim::~FolderClaim() = default;
 
+// False when a game of this session owns the name already: that game is
+// woken. True when the name is ours, or when there is no bus to own it on.
+bool FolderClaim::ownBusName()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return true;
+    // The object is there before the name, so a call never finds the name without it.
+    auto waker = std::make_unique<FolderWaker>();
+    if (!bus.registerObject(wakerPath(), waker.get(), QDBusConnection::ExportAllSlots))
+        return true;
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = bus.interface()->registerService(
+        busName_, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
+    if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
+        waker_ = std::move(waker);
+        return true;
+    }
+    bus.unregisterObject(wakerPath());
+    if (!reply.isValid()) // a bus that lends no names: the lock decides alone
+        return true;
+    bus.call(QDBusMessage::createMethodCall(busName_, wakerPath(), QString(), QStringLiteral("Raise")), QDBus::Block,
+        WakeTimeoutMs);
+    return false;
+}
+
 void FolderClaim::OnWake(std::function<void()> wake)
 {
-    if (!server_)
-        return;
-    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this, wake = std::move(wake)] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            wake();
-        }
-    });
+    if (waker_)
+        waker_->Wake = std::move(wake);
 }
 
 void FolderClaim::Release()
 {
-    server_.reset();
-    if (lock_)
-        lock_->unlock();
+    if (waker_) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (bus.isConnected()) {
+            bus.interface()->unregisterService(busName_);
+            bus.unregisterObject(wakerPath());
+        }
+        waker_.reset();
+    }
+    lock_->unlock();
 }
 
 } // namespace platform
+
+#include "folderclaim.moc"

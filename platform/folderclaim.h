@@ -5,18 +5,22 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
 
 namespace platform {
+
+class FolderWaker;
 
 // One game per folder: two games in one folder would each save their own
 // record list over the other's.
 class FolderClaim {
 public:
-    // Claims `folder` for this process. When a live game holds it already,
-    // wakes that game and the claim fails; a lock left by a killed game does
-    // not count. A folder where no lock can be made (read-only) is not
+    // Claims `folder` for this process. The lock file in the folder decides
+    // between games of every session; on a session bus the game also owns a
+    // name made from the folder, through which a later start in the same
+    // folder wakes it. When a live game holds the folder, it is woken where
+    // the bus reaches it and the claim fails; a lock left by a killed game
+    // does not count. A folder where no lock can be made (read-only) is not
     // claimed, but the game may run: it cannot save there either.
     explicit FolderClaim(const QString& folder);
     ~FolderClaim();
@@ -33,9 +37,11 @@ public:
     void Release();
 
 private:
-    QString serverName_;
+    bool ownBusName();
+
+    QString busName_;
     std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    std::unique_ptr<FolderWaker> waker_;
     bool heldElsewhere_ = false;
 };
 

@@ -3,7 +3,6 @@
 #include "regularfile.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImageReader>
 
 namespace platform {
@@ -15,8 +14,10 @@ QImage ReadPictureFile(const QString& path)
         return {};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    // The ending spares probing every decoder; the content still decides.
-    QImageReader reader(&buffer, QFileInfo(path).suffix().toLatin1());
+    // Only the JPEG reader: a reader left to guess loads every image plugin
+    // to ask each whether it knows the format.
+    QImageReader reader(&buffer, QByteArrayLiteral("jpeg"));
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > PictureSideLimit || size.height() > PictureSideLimit)
         return {};

@@ -1,5 +1,6 @@
 #include "pictureresources.h"
 
+#include <QImageReader>
 #include <QtCore/qglobal.h>
 
 void LoadPictureResources()
@@ -9,8 +10,11 @@ void LoadPictureResources()
 
 QPixmap StoredPicture(const QString& fileName)
 {
-    const QByteArray format = fileName.section(QLatin1Char('.'), -1).toLatin1();
-    return {QStringLiteral(":/pictures/") + fileName, format.constData()};
+    // The reader of the name's format alone: one left to guess loads every
+    // image plugin to ask each whether it knows the format.
+    QImageReader reader(QStringLiteral(":/pictures/") + fileName, fileName.section(QLatin1Char('.'), -1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 QIcon StoredIcon(const QString& fileName)

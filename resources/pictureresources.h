@@ -8,7 +8,7 @@
 void LoadPictureResources();
 
 // A stored picture by its file name ("smile.png", "thumb0.jpg"). The name's
-// ending gives the format, so no decoder has to guess it from the content.
+// ending names the one decoder used; no other is asked.
 QPixmap StoredPicture(const QString& fileName);
 
 // A stored picture as a window or button icon.

@@ -21,6 +21,8 @@ namespace childgame {
 
 namespace {
 
+QString sessionBus;
+
 void say(const QString& line)
 {
     std::printf("%s\n", qPrintable(QString(line).replace(QLatin1Char('\n'), QLatin1Char(' '))));
@@ -116,6 +118,11 @@ void Start(QProcess& child, const QString& program, const QStringList& arguments
     environment.insert("HOME", home.isEmpty() ? QDir::tempPath() : home);
     environment.insert("XDG_DATA_HOME", home.isEmpty() ? QDir::tempPath() : home);
     environment.insert("ASAN_OPTIONS", "detect_leaks=0"); // leaks are the in-process tests' concern
+    // No session bus but the test's own: none named, launched for a display or found in the runtime folder.
+    for (const char* const way : {"DBUS_SESSION_BUS_ADDRESS", "DISPLAY", "XDG_RUNTIME_DIR"})
+        environment.remove(way);
+    if (!sessionBus.isEmpty())
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", sessionBus);
     environment.remove("LSAN_OPTIONS");
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -144,6 +151,11 @@ QStringList RunToEnd(const QString& program, const QStringList& arguments, const
     Start(child, program, arguments, home);
     const int status = Ended(child);
     return QStringList{QString::number(status)} + QString::fromUtf8(child.readAllStandardOutput()).split('\n');
+}
+
+void UseSessionBus(const QString& address)
+{
+    sessionBus = address;
 }
 
 QByteArray SavedList(int which)

@@ -98,6 +98,7 @@ private slots:
         QTest::newRow("dangling link") << "dangling" << started << plays << QByteArray();
         QTest::newRow("decompression bomb, message open") << "bomb" << message << "5.jpg" << list;
         QTest::newRow("second start, after a killed one") << "second" << started << plays << list;
+        QTest::newRow("second start on a session bus") << "second on a bus" << started << plays << list;
         QTest::newRow("record window open") << "finish" << started << plays << list + "N\xe9vtelen\r\n00 : 00\r\n";
     }
 
@@ -114,7 +115,13 @@ private slots:
         const QString away = outside.filePath("records"), five = folder.filePath("5.jpg");
         WriteFile(scores, SavedList(0));
         QStringList arguments{waitFor.isEmpty() ? "play" : attack == "finish" ? attack : "start", folder.path()};
-        QProcess child;
+        QProcess child, bus;
+        const bool onBus = attack.endsWith("bus");
+        const auto noBus = qScopeGuard([&bus] { UseSessionBus({}), bus.kill(), bus.waitForFinished(); });
+        if (onBus) {
+            Start(bus, "dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+            UseSessionBus(WaitForLine(bus, "unix:"));
+        }
         if (attack == "damaged") {
             QByteArray noise(900, '\0');
             QRandomGenerator(77).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
@@ -156,7 +163,7 @@ private slots:
             QVERIFY2(lines.value(0) == "0" && lines.contains("found: Őrs 00 : 00"), qPrintable(lines.join('\n')));
         } else {
             Start(child, game, arguments);
-            if (attack == "second") { // a killed game's claim does not count
+            if (attack.startsWith("second")) { // a killed game's claim does not count
                 QVERIFY(!WaitForLine(child, "started").isEmpty());
                 child.kill();
                 child.waitForFinished();
@@ -164,10 +171,12 @@ private slots:
             }
             lines << WaitForLine(child, waitFor);
             QVERIFY2(!lines[0].isEmpty(), qPrintable(attack));
-            if (attack == "second") { // another folder runs; this one wakes the first and gives way
+            if (attack.startsWith("second")) { // another folder runs; this one gives way, woken over the bus
                 QVERIFY(RunToEnd(game, {"look", outside.path()}).contains("started"));
                 QVERIFY(RunToEnd(game, {"look", folder.path()}).contains("gave way"));
-                QVERIFY(!WaitForLine(child, "woken").isEmpty());
+                QVERIFY(!onBus || !WaitForLine(child, "woken").isEmpty());
+                UseSessionBus({}); // off the bus, the lock alone still holds the folder
+                QVERIFY(RunToEnd(game, {"look", folder.path()}).contains("gave way"));
             }
             child.terminate();
             QCOMPARE(Ended(child), 0);

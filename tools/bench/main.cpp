@@ -8,6 +8,7 @@
 #include "inprocess.h"
 #include "measure.h"
 #include "report.h"
+#include "x11start.h"
 
 #include <QApplication>
 
@@ -16,6 +17,9 @@
 namespace {
 
 constexpr int StartUpRuns = 15;
+// Instruction counts hardly move between runs; memory moves a little more.
+constexpr int X11InstructionRuns = 3;
+constexpr int X11MemoryRuns = 5;
 constexpr int Repeats = 2000;
 
 bench::Row ratioRow(const QString& measure, const QString& unit, const QList<double>& ours,
@@ -87,6 +91,10 @@ int main(int argc, char* argv[])
         return 1;
     bench::Progress(QStringLiteral("start-up, %1 runs of each window").arg(StartUpRuns));
     QList<bench::Row> rows = startUpRows(folder.Path());
+    bench::Progress(QStringLiteral("a whole start under X11, %1 runs under callgrind and %2 without")
+                        .arg(X11InstructionRuns)
+                        .arg(X11MemoryRuns));
+    rows += bench::X11StartRows(X11InstructionRuns, X11MemoryRuns);
     bench::Progress(QStringLiteral("deals, moves and the record file, %1 rounds each").arg(Repeats));
     rows += bench::InProcess(folder.Path(), Repeats);
     bench::Progress(QStringLiteral("an idle game, %1 s for each window").arg(idleSeconds));

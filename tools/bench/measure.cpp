@@ -36,14 +36,21 @@ QList<double> TimeEach(int repeats, const std::function<void()>& step, const std
     return readings;
 }
 
-qint64 PeakResidentKiB()
+qint64 PeakResidentKiBOf(const QString& statusFile)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(statusFile);
     if (status.open(QIODevice::ReadOnly | QIODevice::Text)) {
         for (const QByteArray& line : status.readAll().split('\n'))
             if (line.startsWith("VmHWM:"))
                 return line.mid(6).trimmed().split(' ').value(0).toLongLong();
     }
+    return 0;
+}
+
+qint64 PeakResidentKiB()
+{
+    if (const qint64 peak = PeakResidentKiBOf(QStringLiteral("/proc/self/status")); peak > 0)
+        return peak;
 #ifdef Q_OS_UNIX
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

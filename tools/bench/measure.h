@@ -19,6 +19,10 @@ QList<double> TimeEach(int repeats, const std::function<void()>& step, const std
 // The process's peak resident memory in KiB.
 qint64 PeakResidentKiB();
 
+// The peak resident memory that a /proc/PID/status file shows, in KiB; 0
+// when it cannot be read.
+qint64 PeakResidentKiBOf(const QString& statusFile);
+
 // The CPU time, user and system, that the process has used, in milliseconds.
 double CpuMilliseconds();
 
