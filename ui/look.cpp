@@ -26,7 +26,6 @@ void ApplyLook()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(GamePalette());
-    InstallFontSubstitutes();
     QToolTip::setFont(FormFont());
     QToolTip::setPalette(GamePalette());
 }
