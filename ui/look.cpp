@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QToolTip>
 
 namespace ui {
@@ -64,6 +65,12 @@ QFrame* CaptionlessFrame(QWidget* parent, const QRect& geometry)
     frame->setGeometry(geometry);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     return frame;
+}
+
+void PutLabelsBeneath(QWidget* form)
+{
+    for (QLabel* label : form->findChildren<QLabel*>())
+        label->lower();
 }
 
 } // namespace ui

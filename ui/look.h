@@ -26,4 +26,9 @@ void SetUpForm(QWidget* form, const QString& caption, const QString& icon, int w
 // The sunken frame without a caption that holds a dialog's controls.
 QFrame* CaptionlessFrame(QWidget* parent, const QRect& geometry);
 
+// Stacks the window's labels beneath its other controls, as the original
+// platform draws a label on its container: a list that overlaps a heading
+// covers the heading's edge, not the list's first row.
+void PutLabelsBeneath(QWidget* form);
+
 } // namespace ui
