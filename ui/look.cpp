@@ -1,6 +1,7 @@
 #include "look.h"
 
 #include "fonts.h"
+#include "gamestyle.h"
 #include "pictureresources.h"
 #include "twips.h"
 
@@ -39,7 +40,7 @@ QPalette GamePalette()
 
 void ApplyLook()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(NewGameStyle());
     // Setting the application's palette and font also drops those that a
     // platform theme gave to kinds of control.
     QApplication::setPalette(GamePalette());
