@@ -29,6 +29,7 @@ QPalette GamePalette()
     // Disabled text is grey, as the original platform draws it.
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    // Each role set on its own, so that none is taken from the desktop.
     for (int group = 0; group < QPalette::NColorGroups; ++group)
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto g = QPalette::ColorGroup(group);
