@@ -11,6 +11,9 @@
 
 int main(int argc, char* argv[])
 {
+    // The game draws itself alike on every desktop: no platform theme's
+    // palette, fonts or style.
+    QGuiApplication::setDesktopSettingsAware(false);
     QApplication app(argc, argv);
     // The names tie the windows to the desktop entry and name the player's data
     // folder. No display name: the window system would append it to every

@@ -29,6 +29,8 @@ bool save(QWidget* window, const QDir& folder, const QString& name)
 
 int main(int argc, char* argv[])
 {
+    // Drawn as the game draws itself, without the desktop's settings.
+    QGuiApplication::setDesktopSettingsAware(false);
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: dezudor-shot FOLDER\n");

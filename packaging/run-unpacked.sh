@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Packs the game, unpacks the tarball into a folder whose name has spaces,
-# adds it to the menu with the line its README gives, and starts it as the
-# desktop would; asked to end, it must save its records beside itself and
-# exit cleanly.
+# Packs the game under the most open umask that builders use (its files must
+# still belong to root, with the usual modes), unpacks the tarball into a
+# folder whose name has spaces, adds it to the menu with the line its README
+# gives, and starts it as the desktop would; asked to end, it must save its
+# records beside itself and exit cleanly.
 set -euo pipefail
 cpack_config=$1/CPackConfig.cmake
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-cpack --config "$cpack_config" -G TGZ -B "$tmp/package" >/dev/null
+(umask 0002 && cpack --config "$cpack_config" -G TGZ -B "$tmp/package" >/dev/null)
+if tar -tvzf "$tmp"/package/dezudor-*.tar.gz --numeric-owner | grep -Ev '^(-rw-r--r--|-rwxr-xr-x|drwxr-xr-x) 0/0 '; then
+    echo "the tarball holds the entries above with another owner or mode than root's 644 and 755" >&2
+    exit 1
+fi
 mkdir "$tmp/Saját játékok"
 tar -xzf "$tmp"/package/dezudor-*.tar.gz -C "$tmp/Saját játékok"
 folder=$(echo "$tmp/Saját játékok"/dezudor-*-linux-*)

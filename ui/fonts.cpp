@@ -1,30 +1,48 @@
 #include "fonts.h"
 
-#include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 
 namespace ui {
 
-void InstallFontSubstitutes()
+namespace {
+
+// The windows' families and the free look-alikes that the game's package
+// depends on; Debian's fonts-liberation and fonts-texgyre name them so.
+struct LookAlike {
+    const char* family;
+    const char* lookAlike;
+};
+constexpr LookAlike lookAlikes[] = {
+    {"Arial", "Liberation Sans"},
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Book Antiqua", "TeX Gyre Pagella"},
+};
+
+// The family that draws a window's family: its look-alike where that is
+// installed, else the family itself, for a system that has it. Decided once,
+// so that no font asks for a family that is missing: Qt's search for a
+// stand-in costs the start-up more than reading the list of families.
+QString drawnFamily(const QString& family)
 {
-    struct Substitute {
-        const char* family;
-        const char* lookAlike;
-    };
-    static const Substitute substitutes[] = {
-        {"Arial", "Liberation Sans"},
-        {"MS Sans Serif", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"},
-        {"Book Antiqua", "TeX Gyre Pagella"},
-    };
-    // A substitute is only asked for when its family is not installed, so
-    // there is no need to read the whole font database at start-up.
-    for (const Substitute& s : substitutes)
-        QFont::insertSubstitution(QLatin1String(s.family), QLatin1String(s.lookAlike));
+    static const QHash<QString, QString> drawn = [] {
+        const QStringList installed = QFontDatabase::families();
+        QHash<QString, QString> map;
+        for (const LookAlike& font : lookAlikes) {
+            const QString lookAlike = QString::fromLatin1(font.lookAlike);
+            map.insert(QString::fromLatin1(font.family), installed.contains(lookAlike) ? lookAlike : font.family);
+        }
+        return map;
+    }();
+    return drawn.value(family, family);
 }
+
+} // namespace
 
 QFont WindowFont(const QString& family, double points, bool bold)
 {
-    QFont font(family);
+    QFont font(drawnFamily(family));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

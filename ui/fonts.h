@@ -5,11 +5,8 @@
 
 namespace ui {
 
-// Maps the windows' font families to free look-alikes where a platform lacks
-// them; called once before the first window is made.
-void InstallFontSubstitutes();
-
-// A font as the windows name it: family, size in points, bold or not.
+// A font as the windows name it: family, size in points, bold or not. The
+// family is drawn in its free look-alike where that is installed.
 QFont WindowFont(const QString& family, double points, bool bold);
 
 // The windows' default font, MS Sans Serif 8.25 pt: every control without a

@@ -18,16 +18,28 @@
 
 namespace ui {
 
+namespace {
+
+// A freshly made window, stacked as the original platform stacks controls and
+// described for screen readers.
+template <typename Window> Window* finished(Window* window)
+{
+    PutLabelsBeneath(window);
+    return Describe(window);
+}
+
+} // namespace
+
 void RegisterForms()
 {
     LoadPictureResources();
     ApplyLook();
     InstallAccessibility();
     platform::SetMainWindowReturn(BoardEvents::Activate);
-    Forms::board.SetMaker([] { return Describe(new board); });
-    Forms::high.SetMaker([] { return Describe(new high); });
-    Forms::hightab.SetMaker([] { return Describe(new hightab); });
-    Forms::options.SetMaker([] { return Describe(new options); });
+    Forms::board.SetMaker([] { return finished(new board); });
+    Forms::high.SetMaker([] { return finished(new high); });
+    Forms::hightab.SetMaker([] { return finished(new hightab); });
+    Forms::options.SetMaker([] { return finished(new options); });
 }
 
 void UnloadForms()

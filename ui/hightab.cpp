@@ -47,7 +47,6 @@ hightab::hightab(QWidget* parent)
     Frame1 = ui::CaptionlessFrame(this, ui::TwipsRect(0, 0, 2550, 3345));
     List1 = list(Frame1, ui::TwipsRect(240, 580, 1095, 2010));
     List2 = list(Frame1, ui::TwipsRect(1560, 580, 735, 2010));
-    // The headings stand over the lists' top edge.
     Label1 = heading(Frame1, QStringLiteral("Név"), ui::TwipsRect(240, 360, 1095, 255));
     Label2 = heading(Frame1, QStringLiteral("Idő"), ui::TwipsRect(1560, 360, 735, 255));
     Command1 = new QPushButton(QStringLiteral("Rendben"), Frame1);

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 Thumbnail::Thumbnail(QWidget* parent, int index)
     : platform::PictureBox(parent, index)
@@ -15,13 +16,11 @@ void Thumbnail::paintEvent(QPaintEvent* event)
     platform::PictureBox::paintEvent(event);
     if (!hasFocus())
         return;
-    // A solid frame and a dashed one inside it: one of them stands out on
-    // any picture.
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = rect().adjusted(2, 2, -2, -2);
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
-    painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
-    painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 void Thumbnail::keyPressEvent(QKeyEvent* event)
@@ -29,9 +28,13 @@ void Thumbnail::keyPressEvent(QKeyEvent* event)
     const int column = Index() % Columns;
     switch (event->key()) {
     case Qt::Key_Space:
+        emit Click(Index());
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Chosen, and then on to the window, whose default button takes it.
         emit Click(Index());
+        event->ignore();
         break;
     case Qt::Key_Left:
         if (column > 0)

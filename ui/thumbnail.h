@@ -3,8 +3,9 @@
 #include "picturebox.h"
 
 // A picture-set thumbnail that the keyboard can choose: it takes the focus,
-// shows it with a frame, passes it on with the arrow keys within its two rows
-// of three, and takes Space or Enter as a click.
+// shows it with the style's focus frame, passes it on with the arrow keys
+// within its two rows of three, and takes Space as a click. Enter is a click
+// too, and then goes on to the window as a press of its default button.
 class Thumbnail : public platform::PictureBox {
     Q_OBJECT
 

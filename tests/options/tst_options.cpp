@@ -1,5 +1,6 @@
 #include "windowtest.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QTabBar>
@@ -15,6 +16,19 @@ const QString HelpText
                      "Kurzormozgató nyilakkal:\n\r\n\r"
                      "Használjuk azt a nyilat, amelyik irányba a kiszemelt négyzetet mozgatni akarjuk.\n\r\n\r"
                      "Ha rekordot értünk el, beírhatjuk a nevünket a csúcstartók listájába.\n\r\n\r");
+
+// The longest run of neighbouring pixels in a row that stand 3 : 1 apart: the edge of a dotted frame.
+int dottedRun(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int longest = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 1, run = 0; x < image.width(); ++x) {
+            run = Contrast(image.pixelColor(x - 1, y), image.pixelColor(x, y)) >= 3 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    return longest;
+}
 
 } // namespace
 
@@ -66,8 +80,7 @@ private slots:
         row("the board's close box", "t1|exit box", "-", "");
         row("Space on 4, Enter on OK", "<Left>|<Left>|<Tab>|<Right>|<Down>|<Space>|<Tab>|<Tab>|<Enter>", "Orsinda",
             "z");
-        row("Enter on 3, Space on OK", "<Left>|<Left>|<Tab>|<Down>|<Enter>|<Tab>|<Tab>|<Tab>|<Space>", "Taj Mahal",
-            "m");
+        row("Enter on 3 chooses it and presses OK", "<Left>|<Left>|<Tab>|<Down>|<Enter>", "Taj Mahal", "m");
         row("arrows stop at the edges",
             "<Left>|<Left>|<Tab>|<Up>|<Left>|<Right>|<Right>|<Right>|<Space>|<Tab>|<Tab>|<Tab>|<Tab>|<Enter>",
             "Lion King", "l");
@@ -122,6 +135,38 @@ private slots:
             QCOMPARE(game->Board().Picture1[box]->Picture().toImage().convertToFormat(QImage::Format_RGB32),
                 QImage(game->FilePath(QStringLiteral("%1.jpg").arg(game->PictureAt(box))))
                     .convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Only the focused control shows the dotted frame; the heavy border is on the one button Enter presses:
+    // the focused one, else OK.
+    void focusIsDrawn_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("focused");
+        const auto row = [](const char* keys, const char* focused) { QTest::newRow(focused) << keys << focused; };
+        row("", "tabs");
+        row("<Tab>", "OK");
+        row("<Tab>|<Tab>", "Mégsem");
+        row("<Left>|<Left>|<Tab>", "p0");
+    }
+
+    void focusIsDrawn()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, focused);
+        OptionsControls& window = open();
+        QVERIFY(QTest::qWaitForWindowActive(window.Form));
+        PressKeys(keys.split('|', Qt::SkipEmptyParts));
+        const QMap<QString, QWidget*> controls{{"tabs", window.SSTab1->findChild<QTabBar*>()},
+            {"p0", window.Picture3[0]}, {"OK", window.Command1}, {"Mégsem", window.Command2}};
+        QCOMPARE(QApplication::focusWidget(), controls[focused]);
+        const QString enterPresses = qobject_cast<QPushButton*>(controls[focused]) ? focused : QStringLiteral("OK");
+        for (auto [name, control] : controls.asKeyValueRange()) {
+            QVERIFY2(!control->isVisible() || (dottedRun(control) >= 20) == (name == focused), qPrintable(name));
+            const QColor edge = control->grab().toImage().pixelColor(control->width() / 2, 0);
+            QVERIFY2(!qobject_cast<QPushButton*>(control) || (Contrast(edge, Qt::white) >= 3) == (name == enterPresses),
+                qPrintable(name + " border"));
+        }
     }
 
     // A failed copy changes nothing; a link in a piece's place is replaced, never written through.

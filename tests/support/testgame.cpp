@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 TestGame::TestGame(quint64 seed)
 {
     static const bool registered = (ui::RegisterForms(), true);
@@ -107,4 +110,13 @@ QStringList LeakedWindows()
     for (QWidget* widget : QApplication::topLevelWidgets())
         titles.append(widget->metaObject()->className() + QStringLiteral(" ") + widget->windowTitle());
     return titles;
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF()) + 0.05;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
 }

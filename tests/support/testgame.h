@@ -12,6 +12,7 @@
 #include "optionstexts.h"
 #include "tilepictures.h"
 
+#include <QColor>
 #include <QDir>
 #include <QListWidget>
 #include <QStringList>
@@ -57,3 +58,4 @@ QByteArray FileBytes(const QString& path);                    // empty when unre
 void WriteFile(const QString& path, const QByteArray& bytes); // writable by any user
 void Tick(int seconds);                                       // the main window's clock, one call per second
 QStringList LeakedWindows();                                  // top-level windows still alive
+double Contrast(const QColor& a, const QColor& b);            // as the accessibility guidelines rate it, 1 to 21
