@@ -26,9 +26,6 @@ void exchangeCells(int aRow, int aCol, int bRow, int bCol, const QString& held)
     LoadTilePicture(boxOf(aRow, aCol), BoardCells[aRow][aCol], unreadable);
     BoardCells[bRow][bCol] = held;
     LoadTilePicture(boxOf(bRow, bCol), held, unreadable);
-    // A screen reader speaks the focused box: the tile is heard at its new
-    // place, the empty cell that the search found before the move.
-    Forms::board.Load().Picture1[boxOf(EmptyRow, EmptyCol)]->setFocus();
     TilePictures::ReportUnreadablePictures(unreadable);
 }
 

@@ -56,8 +56,13 @@ void NewGame()
     for (int m = 0; m <= 15; ++m)
         board.Picture1[m]->setEnabled(true);
 
-    // The arrow keys work at once, without a click on the board first.
-    board.Picture1[0]->setFocus();
+    // The arrow keys work at once, without a click on the board first; the
+    // keyboard starts at the gap, where the arrows act, so a reader says it.
+    int gapBox = 0;
+    for (int box = 0; box <= 15; ++box)
+        if (BoardCells[box / 4][box % 4] == TilePictures::BlankImagePath())
+            gapBox = box;
+    board.Picture1[gapBox]->setFocus();
 
     TilePictures::ReportUnreadablePictures(unreadable);
 }
