@@ -17,6 +17,7 @@ int main(int argc, char* argv[])
         window.Timer1->stop();
         Tick(7);
         ShowLayout({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 16, 11, 13, 14, 15, 12});
+        window.Picture1[10]->setFocus(); // at the gap, as a new game starts
         window.Form->show();
         window.Form->activateWindow();
         status = QApplication::exec();
