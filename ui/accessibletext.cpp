@@ -54,8 +54,95 @@ QString PieceOfText(
     return text.mid(*start, *end - *start);
 }
 
+void* TextAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString TextAccessible::text(int startOffset, int endOffset) const
+{
+    return queriedText().mid(startOffset, endOffset - startOffset);
+}
+
+// -2 is the caret's place.
+QString TextAccessible::piece(
+    int offset, QAccessible::TextBoundaryType boundary, TextPiece which, int* start, int* end) const
+{
+    return PieceOfText(queriedText(), offset == -2 ? cursorPosition() : offset, boundary, which, start, end);
+}
+
+QString TextAccessible::textBeforeOffset(
+    int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
+{
+    return piece(offset, boundaryType, TextPiece::Before, startOffset, endOffset);
+}
+
+QString TextAccessible::textAfterOffset(
+    int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
+{
+    return piece(offset, boundaryType, TextPiece::After, startOffset, endOffset);
+}
+
+QString TextAccessible::textAtOffset(
+    int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
+{
+    return piece(offset, boundaryType, TextPiece::At, startOffset, endOffset);
+}
+
+int TextAccessible::characterCount() const
+{
+    return static_cast<int>(queriedText().size());
+}
+
+// One run without attributes over the whole text: a reader that splits a
+// line by its runs would lose the last character to an empty run.
+QString TextAccessible::attributes(int, int* startOffset, int* endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+void TextAccessible::selection(int, int* startOffset, int* endOffset) const
+{
+    *startOffset = *endOffset = 0;
+}
+
+int TextAccessible::selectionCount() const
+{
+    return 0;
+}
+
+void TextAccessible::addSelection(int, int) { }
+
+void TextAccessible::removeSelection(int) { }
+
+void TextAccessible::setSelection(int, int, int) { }
+
+int TextAccessible::cursorPosition() const
+{
+    return 0;
+}
+
+void TextAccessible::setCursorPosition(int) { }
+
+// The whole control stands for each of its characters.
+QRect TextAccessible::characterRect(int) const
+{
+    return rect();
+}
+
+int TextAccessible::offsetAtPoint(const QPoint&) const
+{
+    return -1;
+}
+
+void TextAccessible::scrollToSubstring(int, int) { }
+
 ShownTextAccessible::ShownTextAccessible(QWidget* widget, QAccessible::Role role, std::function<QString()> shown)
-    : QAccessibleWidget(widget, role)
+    : TextAccessible(widget, role)
     , shown_(std::move(shown))
 {
 }
@@ -68,93 +155,23 @@ QString ShownTextAccessible::text(QAccessible::Text type) const
     case QAccessible::Description:
         return widget()->accessibleDescription();
     default:
-        return QAccessibleWidget::text(type);
+        return TextAccessible::text(type);
     }
 }
 
-void* ShownTextAccessible::interface_cast(QAccessible::InterfaceType type)
+QString ShownTextAccessible::queriedText() const
 {
-    if (type == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
-
-void ShownTextAccessible::selection(int, int* startOffset, int* endOffset) const
-{
-    *startOffset = *endOffset = 0;
-}
-
-int ShownTextAccessible::selectionCount() const
-{
-    return 0;
-}
-
-void ShownTextAccessible::addSelection(int, int) { }
-
-void ShownTextAccessible::removeSelection(int) { }
-
-void ShownTextAccessible::setSelection(int, int, int) { }
-
-int ShownTextAccessible::cursorPosition() const
-{
-    return 0;
-}
-
-void ShownTextAccessible::setCursorPosition(int) { }
-
-QString ShownTextAccessible::text(int startOffset, int endOffset) const
-{
-    return shown_().mid(startOffset, endOffset - startOffset);
-}
-
-QString ShownTextAccessible::textBeforeOffset(
-    int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
-{
-    return PieceOfText(shown_(), offset, boundaryType, TextPiece::Before, startOffset, endOffset);
-}
-
-QString ShownTextAccessible::textAfterOffset(
-    int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
-{
-    return PieceOfText(shown_(), offset, boundaryType, TextPiece::After, startOffset, endOffset);
-}
-
-QString ShownTextAccessible::textAtOffset(
-    int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
-{
-    return PieceOfText(shown_(), offset, boundaryType, TextPiece::At, startOffset, endOffset);
-}
-
-int ShownTextAccessible::characterCount() const
-{
-    return static_cast<int>(shown_().size());
-}
-
-// The whole control stands for each of its characters.
-QRect ShownTextAccessible::characterRect(int) const
-{
-    return rect();
-}
-
-int ShownTextAccessible::offsetAtPoint(const QPoint&) const
-{
-    return -1;
-}
-
-void ShownTextAccessible::scrollToSubstring(int, int) { }
-
-// One run without attributes over the whole text: a reader that splits a
-// line by its runs would lose the last character to an empty run.
-QString ShownTextAccessible::attributes(int, int* startOffset, int* endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return {};
+    return shown_();
 }
 
 LineEditAccessible::LineEditAccessible(QLineEdit* box)
-    : QAccessibleWidget(box, QAccessible::EditableText)
+    : TextAccessible(box, QAccessible::EditableText)
 {
+}
+
+QString LineEditAccessible::queriedText() const
+{
+    return box()->displayText();
 }
 
 QLineEdit* LineEditAccessible::box() const
@@ -171,20 +188,20 @@ QString LineEditAccessible::text(QAccessible::Text type) const
 {
     if (type == QAccessible::Value)
         return box()->displayText();
-    return QAccessibleWidget::text(type);
+    return TextAccessible::text(type);
 }
 
 void LineEditAccessible::setText(QAccessible::Text type, const QString& text)
 {
     if (type != QAccessible::Value)
-        QAccessibleWidget::setText(type, text);
+        TextAccessible::setText(type, text);
     else if (takesEdits())
         box()->setText(text);
 }
 
 QAccessible::State LineEditAccessible::state() const
 {
-    QAccessible::State state = QAccessibleWidget::state();
+    QAccessible::State state = TextAccessible::state();
     state.editable = !box()->isReadOnly();
     state.readOnly = box()->isReadOnly();
     state.passwordEdit = box()->echoMode() != QLineEdit::Normal;
@@ -194,11 +211,9 @@ QAccessible::State LineEditAccessible::state() const
 
 void* LineEditAccessible::interface_cast(QAccessible::InterfaceType type)
 {
-    if (type == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface*>(this);
     if (type == QAccessible::EditableTextInterface)
         return static_cast<QAccessibleEditableTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
+    return TextAccessible::interface_cast(type);
 }
 
 void LineEditAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
@@ -241,45 +256,6 @@ void LineEditAccessible::setCursorPosition(int position)
     box()->setCursorPosition(position);
 }
 
-QString LineEditAccessible::text(int startOffset, int endOffset) const
-{
-    return box()->displayText().mid(startOffset, endOffset - startOffset);
-}
-
-// A hidden text gives away no word of itself.
-QString LineEditAccessible::piece(
-    int offset, QAccessible::TextBoundaryType boundary, TextPiece which, int* start, int* end) const
-{
-    if (box()->echoMode() != QLineEdit::Normal) {
-        *start = *end = -1;
-        return {};
-    }
-    return PieceOfText(box()->text(), offset == -2 ? cursorPosition() : offset, boundary, which, start, end);
-}
-
-QString LineEditAccessible::textBeforeOffset(
-    int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
-{
-    return piece(offset, boundaryType, TextPiece::Before, startOffset, endOffset);
-}
-
-QString LineEditAccessible::textAfterOffset(
-    int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
-{
-    return piece(offset, boundaryType, TextPiece::After, startOffset, endOffset);
-}
-
-QString LineEditAccessible::textAtOffset(
-    int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
-{
-    return piece(offset, boundaryType, TextPiece::At, startOffset, endOffset);
-}
-
-int LineEditAccessible::characterCount() const
-{
-    return static_cast<int>(box()->displayText().size());
-}
-
 // Measured from the box's left edge; a name longer than the box scrolls,
 // which a client's magnifier may then miss by the scrolled width.
 QRect LineEditAccessible::characterRect(int offset) const
@@ -292,7 +268,7 @@ QRect LineEditAccessible::characterRect(int offset) const
     const int x = inside.left() + 2 + metrics.horizontalAdvance(shown.left(offset));
     const QRect character(x, inside.center().y() - metrics.height() / 2,
         metrics.horizontalAdvance(shown.mid(offset, 1)), metrics.height());
-    return QRect(box()->mapToGlobal(character.topLeft()), character.size());
+    return {box()->mapToGlobal(character.topLeft()), character.size()};
 }
 
 int LineEditAccessible::offsetAtPoint(const QPoint& point) const
@@ -304,13 +280,6 @@ void LineEditAccessible::scrollToSubstring(int startIndex, int endIndex)
 {
     box()->setCursorPosition(endIndex);
     box()->setCursorPosition(startIndex);
-}
-
-QString LineEditAccessible::attributes(int, int* startOffset, int* endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return {};
 }
 
 void LineEditAccessible::deleteText(int startOffset, int endOffset)
