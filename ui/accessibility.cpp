@@ -14,8 +14,10 @@
 #include "picturesets.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -239,19 +241,25 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn)
-            QMetaObject::invokeMethod(
-                this,
-                [list = static_cast<QListWidget*>(watched)] {
-                    if (list->hasFocus() && list->currentRow() >= 0) {
-                        QAccessibleEvent focus(list, QAccessible::Focus);
-                        focus.setChild(list->currentRow());
-                        QAccessible::updateAccessibility(&focus);
-                    }
-                },
-                Qt::QueuedConnection);
+        if (event->type() == QEvent::FocusIn) {
+            focused_ = static_cast<QListWidget*>(watched);
+            // Said after Qt has said the list itself.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+        }
         return false;
     }
+
+    void customEvent(QEvent*) override
+    {
+        if (focused_ && focused_->hasFocus() && focused_->currentRow() >= 0) {
+            QAccessibleEvent focus(focused_, QAccessible::Focus);
+            focus.setChild(focused_->currentRow());
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+
+private:
+    QPointer<QListWidget> focused_;
 };
 
 // Each row of the record lists reads as the name and the time together.
