@@ -49,6 +49,15 @@ void FindEmptyCell()
             }
 }
 
+int BlankBox()
+{
+    const QString blank = TilePictures::BlankImagePath();
+    for (int box = 0; box < 16; ++box)
+        if (BoardCells[box / 4][box % 4] == blank)
+            return box;
+    return -1;
+}
+
 void ShowMoveCount()
 {
     Forms::board.Load().Form->setWindowTitle(QStringLiteral("  ") + numberText(MoveCount) + QStringLiteral(". lépés"));

@@ -1,4 +1,5 @@
 #include "boardcontrols.h"
+#include "boardevents.h"
 #include "module1.h"
 #include "random.h"
 #include "tilepictures.h"
@@ -58,11 +59,7 @@ void NewGame()
 
     // The arrow keys work at once, without a click on the board first; the
     // keyboard starts at the gap, where the arrows act, so a reader says it.
-    int gapBox = 0;
-    for (int box = 0; box <= 15; ++box)
-        if (BoardCells[box / 4][box % 4] == TilePictures::BlankImagePath())
-            gapBox = box;
-    board.Picture1[gapBox]->setFocus();
+    board.Picture1[qMax(0, BoardEvents::BlankBox())]->setFocus();
 
     TilePictures::ReportUnreadablePictures(unreadable);
 }

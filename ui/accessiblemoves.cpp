@@ -1,6 +1,7 @@
 #include "accessiblemoves.h"
 
 #include "board.h"
+#include "boardevents.h"
 #include "keycodes.h"
 #include "module1.h"
 #include "tilepictures.h"
@@ -22,12 +23,8 @@ struct Cell {
 
 Cell gap()
 {
-    const QString blank = TilePictures::BlankImagePath();
-    for (int r = 0; r < Module1::BoardSize; ++r)
-        for (int c = 0; c < Module1::BoardSize; ++c)
-            if (Module1::BoardCells[r][c] == blank)
-                return {r, c};
-    return {};
+    const int box = BoardEvents::BlankBox();
+    return box < 0 ? Cell{} : Cell{box / 4, box % 4};
 }
 
 int pieceNumber(const QString& path)
