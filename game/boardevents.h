@@ -45,6 +45,10 @@ QString ClockText(double minutes, double seconds);
 // Sets EmptyRow and EmptyCol to the cell that holds the blank picture.
 void FindEmptyCell();
 
+// The box of the cell that holds the blank picture now, leaving EmptyRow and
+// EmptyCol as they are; -1 when no cell holds it.
+int BlankBox();
+
 // The main window's title becomes the move count.
 void ShowMoveCount();
 

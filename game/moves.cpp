@@ -26,9 +26,6 @@ void exchangeCells(int aRow, int aCol, int bRow, int bCol, const QString& held)
     LoadTilePicture(boxOf(aRow, aCol), BoardCells[aRow][aCol], unreadable);
     BoardCells[bRow][bCol] = held;
     LoadTilePicture(boxOf(bRow, bCol), held, unreadable);
-    // A screen reader speaks the focused box: the tile is heard at its new
-    // place, the empty cell that the search found before the move.
-    Forms::board.Load().Picture1[boxOf(EmptyRow, EmptyCol)]->setFocus();
     TilePictures::ReportUnreadablePictures(unreadable);
 }
 
@@ -50,6 +47,15 @@ void FindEmptyCell()
                 EmptyRow = static_cast<qint16>(r);
                 EmptyCol = static_cast<qint16>(c);
             }
+}
+
+int BlankBox()
+{
+    const QString blank = TilePictures::BlankImagePath();
+    for (int box = 0; box < 16; ++box)
+        if (BoardCells[box / 4][box % 4] == blank)
+            return box;
+    return -1;
 }
 
 void ShowMoveCount()

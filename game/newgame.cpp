@@ -1,4 +1,5 @@
 #include "boardcontrols.h"
+#include "boardevents.h"
 #include "module1.h"
 #include "random.h"
 #include "tilepictures.h"
@@ -56,8 +57,9 @@ void NewGame()
     for (int m = 0; m <= 15; ++m)
         board.Picture1[m]->setEnabled(true);
 
-    // The arrow keys work at once, without a click on the board first.
-    board.Picture1[0]->setFocus();
+    // The arrow keys work at once, without a click on the board first; the
+    // keyboard starts at the gap, where the arrows act, so a reader says it.
+    board.Picture1[qMax(0, BoardEvents::BlankBox())]->setFocus();
 
     TilePictures::ReportUnreadablePictures(unreadable);
 }

@@ -53,8 +53,10 @@ void Command1_Click()
     HighControls& high = Forms::high.Load();
     high.Form->hide();
     HightabControls& hightab = Forms::hightab.Load();
-    hightab.List1->addItem(high.Text1->text());
-    hightab.List2->addItem(high.Text2->text());
+    const QString name = high.Text1->text();
+    const QString time = high.Text2->text();
+    hightab.List1->addItem(name);
+    hightab.List2->addItem(time);
     const QList<QByteArray> lines = Module1::RecordFileLines();
     const bool saved = Module1::SaveRecords();
     hightab.List1->clear();
@@ -65,6 +67,13 @@ void Command1_Click()
         Module1::LoadRecords();
     else
         Module1::LoadRecordLines(lines);
+    // The list opens on the new record, so that it is what the player sees
+    // and hears first.
+    for (int row = 0; row < hightab.List1->count() && row < hightab.List2->count(); ++row)
+        if (hightab.List1->item(row)->text() == name && hightab.List2->item(row)->text() == time) {
+            hightab.List1->setCurrentRow(row);
+            break;
+        }
     Forms::hightab.Show();
 }
 

@@ -5,13 +5,20 @@
 #include "mainwindow.h"
 #include "recordfile.h"
 
+#include <QSignalBlocker>
+
 namespace HightabEvents {
 
 namespace {
+// The list that follows does so quietly: a screen reader would otherwise say
+// its row as though the keyboard had moved there.
 void selectSameRow(QListWidget* from, QListWidget* to)
 {
-    if (to->currentRow() != from->currentRow())
-        to->setCurrentRow(from->currentRow());
+    if (to->currentRow() == from->currentRow())
+        return;
+    const QSignalBlocker quiet(to->selectionModel());
+    to->setCurrentRow(from->currentRow());
+    to->viewport()->update();
 }
 } // namespace
 

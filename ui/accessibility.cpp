@@ -1,6 +1,9 @@
 #include "accessibility.h"
 
 #include "accessiblegrid.h"
+#include "accessiblemoves.h"
+#include "accessibletext.h"
+#include "appfolder.h"
 #include "board.h"
 #include "high.h"
 #include "hightab.h"
@@ -11,9 +14,14 @@
 #include "picturesets.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTabWidget>
 
 namespace ui {
 
@@ -44,6 +52,77 @@ public:
     }
 };
 
+// A picture-set thumbnail is one of six choices; the pending one is checked.
+class ThumbnailAccessible : public QAccessibleWidget {
+public:
+    explicit ThumbnailAccessible(platform::PictureBox* thumbnail)
+        : QAccessibleWidget(thumbnail, QAccessible::RadioButton)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        const int k = static_cast<platform::PictureBox*>(widget())->Index();
+        state.checked = Module1::PictureSetPrefix == platform::AppFilePath(PictureSetChoice::SetLetter(k));
+        return state;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        auto* thumbnail = static_cast<platform::PictureBox*>(widget());
+        if (action == pressAction())
+            emit thumbnail->Click(thumbnail->Index());
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// What Describe() makes of a label, read by the factory: Qt may have made
+// the label's interface while the window was built, before Describe().
+const char* const TextKindProperty = "dezudorTextKind";
+enum class TextKind {
+    Clock = 1,
+    Help,
+    Status
+};
+
+// The help text breaks its lines with LF CR pairs; a reader gets one line
+// per paragraph instead.
+QString paragraphs(const QString& text)
+{
+    static const QRegularExpression breaks(QStringLiteral("[\\n\\r]+"));
+    QStringList lines;
+    for (const QString& line : text.split(breaks, Qt::SkipEmptyParts))
+        lines.append(line.trimmed());
+    return lines.join(QLatin1Char('\n'));
+}
+
+QAccessibleInterface* shownText(QLabel* label, TextKind kind)
+{
+    switch (kind) {
+    // The time is the game's status: a reader's status-bar key says it from
+    // anywhere in the game.
+    case TextKind::Clock:
+        return new ShownTextAccessible(
+            label, QAccessible::StatusBar, [label] { return label->toolTip() + QStringLiteral(": ") + label->text(); });
+    case TextKind::Help:
+        return new ShownTextAccessible(label, QAccessible::StaticText, [label] { return paragraphs(label->text()); });
+    case TextKind::Status:
+        return new ShownTextAccessible(label, QAccessible::StatusBar, [label] { return label->text(); });
+    }
+    return nullptr;
+}
+
+void markText(QLabel* label, TextKind kind)
+{
+    label->setProperty(TextKindProperty, static_cast<int>(kind));
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(label)));
+}
+
 QAccessibleInterface* makeInterface(const QString& key, QObject* object)
 {
     if (!object || !object->isWidgetType())
@@ -55,6 +134,16 @@ QAccessibleInterface* makeInterface(const QString& key, QObject* object)
         return new PictureButtonAccessible(static_cast<QPushButton*>(widget));
     if (key == QLatin1String("high") || key == QLatin1String("hightab") || key == QLatin1String("options"))
         return new QAccessibleWidget(widget, QAccessible::Dialog);
+    if (key == QLatin1String("QLineEdit"))
+        return new LineEditAccessible(static_cast<QLineEdit*>(widget));
+    if (key == QLatin1String("QLabel") && widget->property(TextKindProperty).isValid())
+        return shownText(
+            static_cast<QLabel*>(widget), static_cast<TextKind>(widget->property(TextKindProperty).toInt()));
+    // The tab control's page stack is no place of its own: only its pages are.
+    if (key == QLatin1String("QStackedWidget") && qobject_cast<QTabWidget*>(widget->parentWidget()))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    if (key == QLatin1String("Thumbnail"))
+        return new ThumbnailAccessible(static_cast<platform::PictureBox*>(widget));
     if (key == QLatin1String("platform::PictureBox")) {
         auto* box = static_cast<platform::PictureBox*>(widget);
         if (box->Index() >= 0 && qobject_cast<board*>(box->parentWidget()))
@@ -115,6 +204,64 @@ private:
     board* window_;
 };
 
+// The record-entry window opens on the solving move, before the board can say
+// the end: its first focus says it, and why the window is there.
+class RecordAnnouncer : public QObject {
+public:
+    RecordAnnouncer(high* window)
+        : QObject(window)
+        , window_(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+            const QString why = event->type() == QEvent::Hide
+                ? QString()
+                : CompletionText(window_->Text2->text(), Module1::MoveCount)
+                    + QStringLiteral(". Új rekord, írd be a neved!");
+            window_->Text1->setAccessibleDescription(why);
+            window_->Text2->setAccessibleDescription(why);
+        }
+        return false;
+    }
+
+private:
+    high* window_;
+};
+
+// A list that takes the focus is said as a list; its selected row, the new
+// record, is said once it has the focus.
+class RowAnnouncer : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            focused_ = static_cast<QListWidget*>(watched);
+            // Said after Qt has said the list itself.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+        }
+        return false;
+    }
+
+    void customEvent(QEvent*) override
+    {
+        if (focused_ && focused_->hasFocus() && focused_->currentRow() >= 0) {
+            QAccessibleEvent focus(focused_, QAccessible::Focus);
+            focus.setChild(focused_->currentRow());
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+
+private:
+    QPointer<QListWidget> focused_;
+};
+
 // Each row of the record lists reads as the name and the time together.
 void nameRecordRows(QListWidget* names, QListWidget* times)
 {
@@ -124,17 +271,6 @@ void nameRecordRows(QListWidget* names, QListWidget* times)
         names->item(i)->setData(Qt::AccessibleTextRole, text);
         times->item(i)->setData(Qt::AccessibleTextRole, text);
     }
-}
-
-// The help text breaks its lines with LF CR pairs; a reader gets one line
-// per paragraph instead.
-QString paragraphs(const QString& text)
-{
-    static const QRegularExpression breaks(QStringLiteral("[\\n\\r]+"));
-    QStringList lines;
-    for (const QString& line : text.split(breaks, Qt::SkipEmptyParts))
-        lines.append(line.trimmed());
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -152,9 +288,10 @@ QString CompletionText(const QString& clock, double moves)
 
 board* Describe(board* window)
 {
-    window->Label1->setAccessibleName(window->Label1->toolTip());
+    markText(window->Label1, TextKind::Clock);
     window->installEventFilter(new TitleAnnouncer(window));
     window->Picture2->installEventFilter(new CompletionAnnouncer(window));
+    AnnounceMoves(window);
     return window;
 }
 
@@ -162,6 +299,7 @@ high* Describe(high* window)
 {
     window->Text1->setAccessibleName(QStringLiteral("Név"));
     window->Text2->setAccessibleName(QStringLiteral("Időeredmény"));
+    window->installEventFilter(new RecordAnnouncer(window));
     return window;
 }
 
@@ -173,16 +311,33 @@ hightab* Describe(hightab* window)
     QObject::connect(window->List1->model(), &QAbstractItemModel::rowsInserted, window, rename);
     QObject::connect(window->List2->model(), &QAbstractItemModel::rowsInserted, window, rename);
     rename();
+    auto* rows = new RowAnnouncer(window);
+    window->List1->installEventFilter(rows);
+    window->List2->installEventFilter(rows);
     return window;
 }
 
 options* Describe(options* window)
 {
-    for (int k = 0; k < PictureSetChoice::SetCount; ++k)
+    for (int k = 0; k < PictureSetChoice::SetCount; ++k) {
         window->Picture3[k]->setAccessibleName(PictureSetChoice::SetTitle(k));
+        // After the choice is noted, each thumbnail tells whether it is the one.
+        QObject::connect(window->Picture3[k], &platform::PictureBox::Click, window, [window] {
+            for (platform::PictureBox* thumbnail : window->Picture3) {
+                QAccessible::State checked;
+                checked.checked = true;
+                QAccessibleStateChangeEvent changed(thumbnail, checked);
+                QAccessible::updateAccessibility(&changed);
+            }
+        });
+    }
     window->Picture1->setAccessibleName(QStringLiteral("Számozott négyzetek"));
     window->Picture2->setAccessibleName(QStringLiteral("Dezudor játék ") + OptionsTexts::Version());
-    window->Label6->setAccessibleName(paragraphs(window->Label6->text()));
+    // Name and version make one line for a reader, which skips labels of fewer words.
+    const QStringList about = OptionsTexts::AboutTexts();
+    window->AboutLabels[0]->setAccessibleName(about[0] + QStringLiteral(", ") + about[1].toLower());
+    markText(window->Label6, TextKind::Help);
+    markText(window->Label1, TextKind::Status);
     return window;
 }
 

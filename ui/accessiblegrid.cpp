@@ -50,7 +50,9 @@ public:
     QString text(QAccessible::Text type) const override { return type == QAccessible::Name ? gridName() : QString(); }
     void setText(QAccessible::Text, const QString&) override { }
     QRect rect() const override { return child(0)->rect().united(child(15)->rect()); }
-    QAccessible::Role role() const override { return QAccessible::Table; }
+    // Not a table to a reader: one would read a whole row at every move
+    // between rows, where the player needs the gap alone.
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
     QAccessible::State state() const override
     {
         QAccessible::State state;

@@ -14,14 +14,21 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
 // The help text keeps its LF CR pairs; a plain label would show each pair as
 // two breaks, so the label paints the screen copy instead.
+// The Tab key reaches it from the tab caption, so that a screen reader can
+// read it.
 class HelpLabel : public QLabel {
 public:
-    using QLabel::QLabel;
+    explicit HelpLabel(QWidget* parent)
+        : QLabel(parent)
+    {
+        setFocusPolicy(Qt::TabFocus);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -30,6 +37,11 @@ protected:
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(
             contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, OptionsTexts::ScreenText(text()));
+        if (hasFocus()) {
+            QStyleOptionFocusRect frame;
+            frame.initFrom(this);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+        }
     }
 };
 
