@@ -40,20 +40,17 @@ QString numberText(double value)
 
 void FindEmptyCell()
 {
-    const QString blank = TilePictures::BlankImagePath();
-    for (int r = 0; r < BoardSize; ++r)
-        for (int c = 0; c < BoardSize; ++c)
-            if (BoardCells[r][c] == blank) {
-                EmptyRow = static_cast<qint16>(r);
-                EmptyCol = static_cast<qint16>(c);
-            }
+    if (const int box = BlankBox(); box >= 0) {
+        EmptyRow = static_cast<qint16>(box / BoardSize);
+        EmptyCol = static_cast<qint16>(box % BoardSize);
+    }
 }
 
 int BlankBox()
 {
     const QString blank = TilePictures::BlankImagePath();
-    for (int box = 0; box < 16; ++box)
-        if (BoardCells[box / 4][box % 4] == blank)
+    for (int box = 0; box < BoardSize * BoardSize; ++box)
+        if (BoardCells[box / BoardSize][box % BoardSize] == blank)
             return box;
     return -1;
 }

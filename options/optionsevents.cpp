@@ -1,6 +1,5 @@
 #include "optionsevents.h"
 
-#include "appfolder.h"
 #include "keycodes.h"
 #include "module1.h"
 #include "optionscontrols.h"
@@ -45,7 +44,7 @@ void Picture3_Click(int Index)
     if (Index < 0 || Index >= PictureSetChoice::SetCount)
         return;
     Forms::options.Load().Label1->setText(PictureSetChoice::SetTitle(Index));
-    Module1::PictureSetPrefix = platform::AppFilePath(PictureSetChoice::SetLetter(Index));
+    Module1::PictureSetPrefix = PictureSetChoice::SetPrefix(Index);
 }
 
 void SSTab1_Click()

@@ -33,9 +33,9 @@ QString SetTitle(int k)
     return QString::fromUtf8(Titles[k]);
 }
 
-QString SetLetter(int k)
+QString SetPrefix(int k)
 {
-    return {QLatin1Char(Letters[k])};
+    return platform::AppFilePath(QString(QLatin1Char(Letters[k])));
 }
 
 namespace {

@@ -9,9 +9,10 @@ namespace PictureSetChoice {
 constexpr int SetCount = 6;
 constexpr int PieceCount = 15; // "16.jpg", the blank, belongs to no set
 
-// Set k is thumbnail Picture3(k): its title, and the letter its files begin with.
+// Set k is thumbnail Picture3(k): its title, and where its files are: the
+// game folder's path with the letter the files' names begin with.
 QString SetTitle(int k);
-QString SetLetter(int k);
+QString SetPrefix(int k);
 
 // Copies the pending set's pieces (Module1::PictureSetPrefix) over the
 // current ones; false, after saying why, when a piece cannot be read or written.

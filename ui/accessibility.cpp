@@ -3,7 +3,6 @@
 #include "accessiblegrid.h"
 #include "accessiblemoves.h"
 #include "accessibletext.h"
-#include "appfolder.h"
 #include "board.h"
 #include "high.h"
 #include "hightab.h"
@@ -65,7 +64,7 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.checkable = true;
         const int k = static_cast<platform::PictureBox*>(widget())->Index();
-        state.checked = Module1::PictureSetPrefix == platform::AppFilePath(PictureSetChoice::SetLetter(k));
+        state.checked = Module1::PictureSetPrefix == PictureSetChoice::SetPrefix(k);
         return state;
     }
 

@@ -35,7 +35,6 @@ CONF
 export HOME="$session/home" XDG_RUNTIME_DIR="$session/run" LANG=C.UTF-8 LC_ALL=C.UTF-8
 export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
 unset LSAN_OPTIONS LANGUAGE QT_LINUX_ACCESSIBILITY_ALWAYS_ON
-status=0
+# Not exec'd: the session folder is removed on the way out.
 xvfb-run -a -s "-screen 0 640x480x24" \
-    dbus-run-session -- /usr/bin/python3 "$here/orcaspeech.py" "$game" "$session/orca.log" || status=$?
-exit $status
+    dbus-run-session -- /usr/bin/python3 "$here/orcaspeech.py" "$game" "$session/orca.log"
