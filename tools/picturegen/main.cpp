@@ -1,5 +1,6 @@
 // Draws the picture sets, cuts them into tiles beside the executable, and
 // writes the pictures that the windows store.
+#include "iconfile.h"
 #include "icons.h"
 #include "paintings.h"
 
@@ -92,7 +93,15 @@ int main(int argc, char* argv[])
     save(icons::ToSixteenColours(icons::Star()), resources.filePath(QStringLiteral("star.png")));
     save(icons::Banner(version), resources.filePath(QStringLiteral("banner.jpg")));
     // The window icon's picture at the sizes a desktop's icon theme asks for.
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        save(icons::Board(size), resources.filePath(QStringLiteral("icon%1.png").arg(size)));
+    QList<QImage> iconSizes;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        iconSizes.append(icons::Board(size));
+        save(iconSizes.last(), resources.filePath(QStringLiteral("icon%1.png").arg(size)));
+    }
+    // The same sizes in one file for Windows: the program's and the installer's icon.
+    if (!SaveIconFile(iconSizes, resources.filePath(QStringLiteral("dezudor.ico")))) {
+        std::fprintf(stderr, "picturegen: cannot write dezudor.ico\n");
+        failed = true;
+    }
     return failed ? 1 : 0;
 }
