@@ -17,6 +17,13 @@
 #include <unistd.h>
 #endif
 
+#ifdef Q_OS_WIN
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+
+#include <windows.h>
+#endif
+
 namespace platform {
 
 namespace {
@@ -49,6 +56,23 @@ void ExpectExit()
     exitSave() = nullptr;
 }
 
+namespace {
+
+// The end may come inside a modal message box, even one shown while a
+// window is being built: unwinding through those handlers is no safe way
+// out, so the program ends right here once the records are saved.
+[[noreturn]] void saveAndEnd(const std::function<void()>& save)
+{
+    ExpectExit();
+    ReportErrorsToStandardError();
+    save();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+} // namespace
+
 #ifdef Q_OS_UNIX
 
 namespace {
@@ -69,17 +93,7 @@ void EndOnTerminationSignal(std::function<void()> save)
     if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-    // The end may come inside a modal message box, even one shown while a
-    // window is being built: unwinding through those handlers is no safe way
-    // out, so the program ends right here once the records are saved.
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [save = std::move(save)] {
-        ExpectExit();
-        ReportErrorsToStandardError();
-        save();
-        std::fflush(stdout);
-        std::fflush(stderr);
-        std::_Exit(0);
-    });
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [save = std::move(save)] { saveAndEnd(save); });
 
     struct sigaction action = {};
     action.sa_handler = onSignal;
@@ -87,6 +101,47 @@ void EndOnTerminationSignal(std::function<void()> save)
     action.sa_flags = SA_RESTART;
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(signal, &action, nullptr);
+}
+
+#elif defined(Q_OS_WIN)
+
+namespace {
+
+// Windows ends a session by asking every window (WM_QUERYENDSESSION) and
+// then telling it (WM_ENDSESSION); after the answer to the second the
+// process may be gone at any moment.
+class SessionEnd : public QAbstractNativeEventFilter {
+public:
+    explicit SessionEnd(std::function<void()> save)
+        : save_(std::move(save))
+    {
+    }
+
+    bool nativeEventFilter(const QByteArray&, void* message, qintptr* result) override
+    {
+        const auto* msg = static_cast<const MSG*>(message);
+        if (msg->message == WM_QUERYENDSESSION) {
+            *result = TRUE; // nothing to ask the player: the record is kept either way
+            return true;
+        }
+        if (msg->message == WM_ENDSESSION && msg->wParam != FALSE)
+            saveAndEnd(save_);
+        return false;
+    }
+
+private:
+    std::function<void()> save_;
+};
+
+} // namespace
+
+void EndOnTerminationSignal(std::function<void()> save)
+{
+    static SessionEnd* filter = nullptr;
+    if (filter)
+        return;
+    filter = new SessionEnd(std::move(save));
+    QCoreApplication::instance()->installNativeEventFilter(filter);
 }
 
 #else

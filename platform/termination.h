@@ -4,10 +4,10 @@
 
 namespace platform {
 
-// When the system asks the program to end (SIGTERM, SIGINT, SIGHUP on Unix),
-// runs `save` from whatever event loop is turning, a message box's included,
-// and ends the program at once with status 0. From the signal on, failures
-// go to standard error. Does nothing where there are no such signals.
+// When the system asks the program to end (SIGTERM, SIGINT, SIGHUP on Unix;
+// the end of the session on Windows), runs `save` from whatever event loop
+// is turning, a message box's included, and ends the program at once with
+// status 0. From then on, failures go to standard error.
 void EndOnTerminationSignal(std::function<void()> save);
 
 // Between the two calls, an exit that bypasses the game's own end (the window
