@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <filesystem>
@@ -11,6 +10,12 @@
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
+
+#ifdef Q_OS_WIN
+#include <string>
+
+#include <windows.h>
 #endif
 
 // Paths stay as the system spells them (bytes on Unix) until the chosen
@@ -61,10 +66,18 @@ bool isWritableFolder(const fs::path& folder)
     std::error_code error;
     if (!fs::is_directory(folder, error))
         return false;
-#ifdef Q_OS_UNIX
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+#ifdef Q_OS_WIN
+    // A folder's read-only flag means nothing to Windows, and Qt reports
+    // Program Files as writable: only a file made there tells.
+    const fs::path probe = folder / (L".dezudor-probe-" + std::to_wstring(::GetCurrentProcessId()));
+    const HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+        FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(file);
+    return true;
 #else
-    return QFileInfo(QString::fromStdWString(folder.native())).isWritable();
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
 #endif
 }
 
