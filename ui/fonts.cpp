@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QHash>
 
@@ -20,6 +22,15 @@ constexpr LookAlike lookAlikes[] = {
     {"Book Antiqua", "TeX Gyre Pagella"},
 };
 
+// A copy that brings its look-alikes (the Windows one) keeps them in a
+// folder beside the program; a system with its own copies has none.
+void loadShippedFonts()
+{
+    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& file : folder.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(folder.filePath(file));
+}
+
 // The family that draws a window's family: its look-alike where that is
 // installed, else the family itself, for a system that has it. Decided once,
 // so that no font asks for a family that is missing: Qt's search for a
@@ -27,6 +38,7 @@ constexpr LookAlike lookAlikes[] = {
 QString drawnFamily(const QString& family)
 {
     static const QHash<QString, QString> drawn = [] {
+        loadShippedFonts();
         const QStringList installed = QFontDatabase::families();
         QHash<QString, QString> map;
         for (const LookAlike& font : lookAlikes) {
