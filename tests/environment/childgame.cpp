@@ -15,7 +15,10 @@
 #include <QTimer>
 
 #include <cstdio>
+
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace childgame {
 
@@ -111,8 +114,10 @@ int Main(int argc, char* argv[])
 void Start(QProcess& child, const QString& program, const QStringList& arguments, const QString& home)
 {
     QStringList command = QStringList{program} + arguments;
+#ifdef Q_OS_UNIX
     if (geteuid() == 0)
         command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"} + command;
+#endif
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("HOME", home.isEmpty() ? QDir::tempPath() : home);
