@@ -133,7 +133,7 @@ void addMissingFiles(const fs::path& source, const fs::path& target)
     }
 }
 
-std::optional<QString> playerFolder(const fs::path& files)
+std::optional<QString> playerFolder(const fs::path& files, const fs::path& executable)
 {
     const QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (location.isEmpty())
@@ -144,6 +144,14 @@ std::optional<QString> playerFolder(const fs::path& files)
     if (error || !isWritableFolder(folder))
         return std::nullopt;
     addMissingFiles(files, folder);
+    // A record list the player put beside an installed program (the
+    // original game kept it there) moves along once too.
+    if (files != executable) {
+        const fs::path records = folder / "scores.txt";
+        if (fs::symlink_status(records, error).type() == fs::file_type::not_found
+            && fs::is_regular_file(executable / "scores.txt", error))
+            copyWhole(executable / "scores.txt", records);
+    }
     return qtPath(folder);
 }
 
@@ -158,7 +166,7 @@ void SetUpAppFolder()
         SetAppFolder(*filesText);
         return;
     }
-    if (const std::optional<QString> own = playerFolder(files)) {
+    if (const std::optional<QString> own = playerFolder(files, executable)) {
         SetAppFolder(*own);
         return;
     }

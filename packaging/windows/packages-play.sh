@@ -59,7 +59,7 @@ play() {
         xdotool key --window 0 "$key"
         sleep 0.5
         title=$(xdotool getwindowname "$window")
-        if [ "$title" = "  1. lépés" ]; then
+        if [[ $title =~ ^\ *1\.\ lépés$ ]]; then
             moved=$key
             break
         fi

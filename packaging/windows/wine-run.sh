@@ -1,9 +1,9 @@
 #!/bin/sh
-# usage: wine-run.sh PROGRAM.exe [ARGUMENT...]
-# Runs a cross-built test program under Wine. Wine keeps the host's QT_*
+# usage: wine-run.sh TEST.exe [ARGUMENT...]
+# Runs a cross-built Qt Test program under Wine. Wine keeps the host's QT_*
 # variables from Windows programs, so a batch file sets them again inside.
-# What the program prints goes through a file: Wine's shell does not pass
-# its programs' console on.
+# The test's log goes through a file: Wine's shell passes neither its
+# programs' console nor their redirected output on.
 set -eu
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -13,7 +13,7 @@ trap 'rm -rf "$work"' EXIT
     printf '"%s"' "$(winepath -w "$1" 2>/dev/null)"
     shift
     for argument in "$@"; do printf ' "%s"' "$argument"; done
-    printf ' >"%s" 2>&1\n' "$(winepath -w "$work/output" 2>/dev/null)"
+    printf ' -o "%s,txt"\n' "$(winepath -w "$work/output" 2>/dev/null)"
     echo "exit /b %errorlevel%"
 } | sed 's/$/\r/' >"$work/run.bat"
 status=0

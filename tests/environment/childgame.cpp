@@ -28,7 +28,8 @@ QString sessionBus;
 
 void say(const QString& line)
 {
-    std::printf("%s\n", qPrintable(QString(line).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    // UTF-8 whatever the system's code page: the test reads it so.
+    std::printf("%s\n", QString(line).replace(QLatin1Char('\n'), QLatin1Char(' ')).toUtf8().constData());
     std::fflush(stdout);
 }
 
@@ -155,7 +156,9 @@ QStringList RunToEnd(const QString& program, const QStringList& arguments, const
     QProcess child;
     Start(child, program, arguments, home);
     const int status = Ended(child);
-    return QStringList{QString::number(status)} + QString::fromUtf8(child.readAllStandardOutput()).split('\n');
+    // Windows ends the lines with CR LF.
+    const QString output = QString::fromUtf8(child.readAllStandardOutput()).remove(QLatin1Char('\r'));
+    return QStringList{QString::number(status)} + output.split('\n');
 }
 
 void UseSessionBus(const QString& address)

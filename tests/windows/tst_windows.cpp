@@ -114,7 +114,7 @@ private slots:
         QTemporaryDir folder;
         const QString game = install(folder.path(), original);
         QProcess child;
-        Start(child, game, {"finish", folder.path()});
+        Start(child, game, {"finish", folder.path(), "-platform", "windows"}); // real windows, which the session tells
         QVERIFY(!WaitForLine(child, "started").isEmpty());
         const QList<HWND> windows = windowsOf(child);
         QVERIFY(!windows.isEmpty());
