@@ -2,7 +2,6 @@
 #include "boardcontrols.h"
 #include "folderclaim.h"
 #include "forms.h"
-#include "picturesets.h"
 #include "qtcatalogue.h"
 #include "recordfile.h"
 #include "secondstart.h"
@@ -38,7 +37,6 @@ int main(int argc, char* argv[])
     };
     platform::EndOnTerminationSignal(saveAndRelease);
     platform::SaveOnUnexpectedExit(saveAndRelease);
-    PictureSetChoice::FinishInterruptedChoice();
     claim.OnWake([] {
         if (QWidget* board = Forms::board.Window()) {
             board->showNormal();
@@ -46,7 +44,7 @@ int main(int argc, char* argv[])
             board->activateWindow();
         }
     });
-    Forms::board.Load().Form->show();
+    ui::StartGame();
     const int status = QApplication::exec();
     platform::ExpectExit();
     // The windows, hidden ones included, go before the program does.
