@@ -9,6 +9,7 @@
 #include "timetext.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -31,6 +32,14 @@ void sortByTime()
                 RecordTexts[i] = RecordTexts[j];
                 RecordTexts[j] = SwapText;
             }
+}
+
+// A name is one line of the file: should a line break reach the lists, only
+// what stands before it is written.
+QByteArray fileLine(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    return platform::ToCodePage(text.left(text.indexOf(lineBreak)));
 }
 
 bool saveLines(const QList<QByteArray>& lines)
@@ -101,9 +110,9 @@ QList<QByteArray> RecordFileLines()
     const HightabControls& hightab = Forms::hightab.Load();
     QList<QByteArray> lines;
     for (int k = 0; k <= hightab.List1->count() - 1; ++k) {
-        lines.append(platform::ToCodePage(hightab.List1->item(k)->text()));
+        lines.append(fileLine(hightab.List1->item(k)->text()));
         const QListWidgetItem* time = hightab.List2->item(k);
-        lines.append(platform::ToCodePage(time ? time->text() : QString()));
+        lines.append(fileLine(time ? time->text() : QString()));
     }
     return lines;
 }
@@ -122,7 +131,7 @@ void SaveRecordsAtEnd()
     // display may be gone already.
     QList<QByteArray> lines = RecordFileLines();
     if (const std::optional<RecordText> record = HighEvents::UnconfirmedRecord())
-        lines << platform::ToCodePage(record->Name) << platform::ToCodePage(record->Time);
+        lines << fileLine(record->Name) << fileLine(record->Time);
     saveLines(lines);
 }
 

@@ -1,6 +1,8 @@
 #include "windowtest.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTest>
@@ -67,7 +69,8 @@ private slots:
     }
 
     // Steps split at "|": "<solve N>" ticks N seconds, then the left arrow solves; "<folder>" blocks scores.txt;
-    // "<end>" saves as a signal or a lost display does.
+    // "<end>" saves as a signal or a lost display does; "<paste T>" is Ctrl+V with T on the clipboard, "<commit T>"
+    // an input method's T.
     void keyboardThroughRecords_data()
     {
         QTest::addColumn<QString>("steps");
@@ -97,6 +100,13 @@ private slots:
             "Bea\r\n00 : 12\r\nCilike\r\n00 : 20\r\n");
         row("the name stays", "<solve 12>|Bea" + next + "<solve 20>|<Enter>", "Bea|Bea", "hightab",
             "Bea\r\n00 : 12\r\nBea\r\n00 : 20\r\n");
+        row("pasted lines over the selected name: the first stays",
+            "<solve 12>|<paste Első sor\r\nMásodik\r\nHarmadik>|<Enter>", "Első sor", "hightab",
+            "Els\xf5 sor\r\n00 : 12\r\n");
+        row("pasted into the name: the rest of the name stays", "<solve 12>|Bea|<Left>|<paste Cili\nDóra\n>|z|<Enter>",
+            "BeCiliza", "hightab", "BeCiliza\r\n00 : 12\r\n");
+        row("an input method's line break", "<solve 12>|<commit Ödön\rÁgnes>|x|<Enter>", "Ödönx", "hightab",
+            "\xd6\x64\xf6nx\r\n00 : 12\r\n");
         row("unwritable file: records kept in memory, said once",
             "<folder>|<solve 12>|Bea" + next + "<solve 5>|Cili|<Enter>", "Cili|Bea", "hightab", "");
     }
@@ -118,7 +128,14 @@ private slots:
                 QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
             else if (step == QLatin1String("<end>"))
                 Module1::SaveRecordsAtEnd();
-            else
+            else if (step.startsWith(QLatin1String("<paste "))) {
+                QGuiApplication::clipboard()->setText(step.mid(7).chopped(1));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+            } else if (step.startsWith(QLatin1String("<commit "))) {
+                QInputMethodEvent commit;
+                commit.setCommitString(step.mid(8).chopped(1));
+                QCoreApplication::sendEvent(QApplication::focusWidget(), &commit);
+            } else
                 PressKeys({step});
         }
         QCOMPARE(ListRows(Forms::hightab.Load().List1), names.split('|', Qt::SkipEmptyParts));
@@ -181,6 +198,9 @@ private slots:
             QVERIFY(box->viewport()->rect().contains(last));
             QVERIFY(box->fontMetrics().horizontalAdvance(box->item(9)->text()) < last.width());
         }
+        list.List1->addItem("Bea\r\nCili");
+        list.List2->addItem("00 : 07");
+        QVERIFY(Module1::SaveRecords() && FileBytes(scores()).endsWith("n\r\n999 : 59\r\nBea\r\n00 : 07\r\n"));
         list.List1->setCurrentRow(2);
         list.List2->setCurrentRow(1);
         QCOMPARE(list.List1->currentRow(), 1);
