@@ -2,9 +2,9 @@
 #include "boardcontrols.h"
 #include "folderclaim.h"
 #include "forms.h"
-#include "picturesets.h"
 #include "qtcatalogue.h"
 #include "recordfile.h"
+#include "secondstart.h"
 #include "termination.h"
 
 #include <QApplication>
@@ -22,10 +22,13 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(DEZUDOR_APP_ID));
     platform::LoadQtCatalogue();
     platform::SetUpAppFolder();
-    // A second start in the same folder brings the running game forward.
+    // Before the claim: a second start's message has the game's look too.
+    ui::RegisterForms();
+    // A second start in the same folder brings the running game forward, or
+    // tells the player why it cannot.
     platform::FolderClaim claim(platform::AppFolder());
     if (claim.HeldElsewhere())
-        return 0;
+        return platform::EndSecondStart(claim, platform::AppFolder());
     // Asked to end by the system, or losing the display, the game saves the
     // record list first.
     const auto saveAndRelease = [&claim] {
@@ -34,8 +37,6 @@ int main(int argc, char* argv[])
     };
     platform::EndOnTerminationSignal(saveAndRelease);
     platform::SaveOnUnexpectedExit(saveAndRelease);
-    ui::RegisterForms();
-    PictureSetChoice::FinishInterruptedChoice();
     claim.OnWake([] {
         if (QWidget* board = Forms::board.Window()) {
             board->showNormal();
@@ -43,7 +44,7 @@ int main(int argc, char* argv[])
             board->activateWindow();
         }
     });
-    Forms::board.Load().Form->show();
+    ui::StartGame();
     const int status = QApplication::exec();
     platform::ExpectExit();
     // The windows, hidden ones included, go before the program does.

@@ -1,5 +1,7 @@
 #include "codepage.h"
 
+#include <QStringDecoder>
+
 namespace platform {
 
 namespace {
@@ -139,7 +141,7 @@ constexpr char16_t upperHalf[128] = {
 
 } // namespace
 
-QString FromCodePage(const QByteArray& bytes)
+QString FromCodePage(QByteArrayView bytes)
 {
     QString text;
     text.reserve(bytes.size());
@@ -148,6 +150,15 @@ QString FromCodePage(const QByteArray& bytes)
         text.append(code < 0x80 ? QChar(code) : QChar(upperHalf[code - 0x80]));
     }
     return text;
+}
+
+QString FromUtf8OrCodePage(QByteArrayView bytes)
+{
+    // A byte order mark is the text file's business: a line keeps what it holds.
+    QStringDecoder utf8(
+        QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? FromCodePage(bytes) : text;
 }
 
 char CodePageByte(QChar character)

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -41,11 +42,15 @@ FileRead ReadRegularFile(const QString& path, qint64 limit, QByteArray& bytes)
     struct stat info = {};
     FileRead result = FileRead::Unreadable;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        bytes.resize(limit);
+        // Room for the file and a byte more, which tells that it ends; it
+        // grows only for a file that grows while it is read.
+        bytes.resize(std::min<qint64>(limit, info.st_size + 1));
         qint64 total = 0;
         ssize_t got = 0;
         do {
-            got = ::read(fd, bytes.data() + total, static_cast<size_t>(limit - total));
+            if (total == bytes.size())
+                bytes.resize(std::min<qint64>(limit, 2 * total));
+            got = ::read(fd, bytes.data() + total, static_cast<size_t>(bytes.size() - total));
             if (got > 0)
                 total += got;
         } while ((got > 0 || (got < 0 && errno == EINTR)) && total < limit);

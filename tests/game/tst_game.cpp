@@ -1,3 +1,4 @@
+#include "errorreport.h"
 #include "windowtest.h"
 
 #include <QFile>
@@ -116,6 +117,11 @@ private slots:
         if (input.isEmpty()) {
             QFile file(paths[0]);
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(QByteArray(700, 'Z')) > 0);
+            // As the game starts: the board shows first, the message over it.
+            platform::SetErrorReporter([this](const QString& text) {
+                game->Messages.append(Forms::board.IsLoaded() && Forms::board.Window()->isVisible() ? text : "unseen");
+            });
+            ui::StartGame();
         }
         ActiveBoard();
         if (!input.isEmpty()) {

@@ -1,6 +1,8 @@
 #include "windowtest.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTest>
@@ -14,6 +16,7 @@ class TestRecords : public WindowTest {
 
 private slots:
     // `seconds`: the first slots after the sort; slots past the last record keep an earlier load's times.
+    // `saved`: the file the next save writes, in the code page.
     void loadReadsSortsAndShowsTheBestTen_data()
     {
         QTest::addColumn<QByteArray>("content"); // null: no file at all
@@ -21,26 +24,42 @@ private slots:
         QTest::addColumn<QStringList>("times");
         QTest::addColumn<QList<double>>("seconds");
         QTest::addColumn<int>("lastRecord");
+        QTest::addColumn<QByteArray>("saved");
         const auto row = [](const char* name, const QByteArray& content, const QString& names, const QString& times,
-                             const QList<double>& seconds, int last) {
-            QTest::newRow(name) << content << names.split('|') << times.split('|') << seconds << last;
+                             const QList<double>& seconds, int last, const QByteArray& saved) {
+            QTest::newRow(name) << content << names.split('|') << times.split('|') << seconds << last << saved;
         };
-        QTest::newRow("no file") << QByteArray() << QStringList{} << QStringList{} << QList<double>{} << -1;
+        QTest::newRow("no file") << QByteArray() << QStringList{} << QStringList{} << QList<double>{} << -1
+                                 << QByteArray("");
         row("equal times keep their order", "a\r\n00 : 05\r\nb\r\n00 : 05\r\nc\r\n00 : 03\r\n", "c|b|a",
-            "00 : 03|00 : 05|00 : 05", {3, 5, 5}, 2);
+            "00 : 03|00 : 05|00 : 05", {3, 5, 5}, 2, "c\r\n00 : 03\r\nb\r\n00 : 05\r\na\r\n00 : 05\r\n");
         row("sign and point", "a\r\n-1 : 30\r\nb\r\n1. : 05\r\nc\r\n.5 : 00\r\nd\r\n00 : 31\r\n", "a|c|d|b",
-            "-1 : 30|.5 : 00|00 : 31|1. : 05", {-30, 30, 31, 65}, 3);
+            "-1 : 30|.5 : 00|00 : 31|1. : 05", {-30, 30, 31, 65}, 3,
+            "a\r\n-1 : 30\r\nc\r\n.5 : 00\r\nd\r\n00 : 31\r\nb\r\n1. : 05\r\n");
         row("fixed places, empty name hidden, blank shown", "\r\n100 : 05\r\n  \r\nab : cd\r\nz\r\n1\r\n", "  |z",
-            "ab : cd|1", {0, 60, 600}, 2);
-        row("LF only, odd line count", "x\n01 : 00\nlonely", "lonely|x", "|01 : 00", {0, 60}, 1);
-        QByteArray twenty;
+            "ab : cd|1", {0, 60, 600}, 2, "  \r\nab : cd\r\nz\r\n1\r\n");
+        row("LF only, odd line count", "x\n01 : 00\nlonely", "lonely|x", "|01 : 00", {0, 60}, 1,
+            "lonely\r\n\r\nx\r\n01 : 00\r\n");
+        row("UTF-8 with a byte order mark", "\xef\xbb\xbf\xc3\x81gnes\r\n01 : 05\r\n\xc5\x90rs\r\n00 : 40\r\n",
+            "Őrs|Ágnes", "00 : 40|01 : 05", {40, 65}, 1, "\xd5rs\r\n00 : 40\r\n\xc1gnes\r\n01 : 05\r\n");
+        // Each line on its own: a file that the old game added a record to holds both encodings.
+        row("UTF-8 without a mark, beside the code page", "\xc3\x81gnes\n01 : 05\n\xd6\x64\xf6n\n00 : 09\n",
+            "Ödön|Ágnes", "00 : 09|01 : 05", {9, 65}, 1, "\xd6\x64\xf6n\r\n00 : 09\r\n\xc1gnes\r\n01 : 05\r\n");
+        // A line of 1 MiB and a byte: its entry goes, the ones after it stay whole.
+        row("an over-long name line",
+            "a\r\n00 : 20\r\n" + QByteArray(1024 * 1024 + 1, 'x') + "\r\n00 : 01\r\nb\n00 : 30", "a|b",
+            "00 : 20|00 : 30", {20, 30}, 1, "a\r\n00 : 20\r\nb\r\n00 : 30\r\n");
+        QByteArray twenty, best;
         QString names, times;
         for (int i = 0; i < 20; ++i) {
             twenty += QStringLiteral("q%1\r\n00 : %2\r\n").arg(i).arg(29 - i).toLatin1();
-            if (i >= 5 && i < 15)
+            if (i >= 10) {
                 names.prepend(QStringLiteral("q%1|").arg(i)), times.prepend(QStringLiteral("00 : %1|").arg(29 - i));
+                best.prepend(QStringLiteral("q%1\r\n00 : %2\r\n").arg(i).arg(29 - i).toLatin1());
+            }
         }
-        row("fifteen read, ten shown", twenty, names.chopped(1), times.chopped(1), {15, 16}, 14);
+        row("twenty, best last: the best ten of them all", twenty, names.chopped(1), times.chopped(1), {10, 11}, 14,
+            best);
     }
 
     void loadReadsSortsAndShowsTheBestTen()
@@ -50,6 +69,7 @@ private slots:
         QFETCH(QStringList, times);
         QFETCH(QList<double>, seconds);
         QFETCH(int, lastRecord);
+        QFETCH(QByteArray, saved);
         game->Board();
         std::fill(std::begin(Module1::RecordSeconds), std::end(Module1::RecordSeconds), 99.0);
         if (!content.isNull())
@@ -63,11 +83,14 @@ private slots:
         if (lastRecord + 1 < Module1::RecordSlots)
             QCOMPARE(Module1::RecordSeconds[lastRecord + 1], 99.0);
         QCOMPARE(QFile::exists(scores()), !content.isNull());
+        QVERIFY(Module1::SaveRecords());
+        QCOMPARE(FileBytes(scores()), saved);
         QVERIFY(game->Messages.isEmpty());
     }
 
     // Steps split at "|": "<solve N>" ticks N seconds, then the left arrow solves; "<folder>" blocks scores.txt;
-    // "<end>" saves as a signal or a lost display does.
+    // "<end>" saves as a signal or a lost display does; "<paste T>" is Ctrl+V with T on the clipboard, "<commit T>"
+    // an input method's T.
     void keyboardThroughRecords_data()
     {
         QTest::addColumn<QString>("steps");
@@ -97,6 +120,13 @@ private slots:
             "Bea\r\n00 : 12\r\nCilike\r\n00 : 20\r\n");
         row("the name stays", "<solve 12>|Bea" + next + "<solve 20>|<Enter>", "Bea|Bea", "hightab",
             "Bea\r\n00 : 12\r\nBea\r\n00 : 20\r\n");
+        row("pasted lines over the selected name: the first stays",
+            "<solve 12>|<paste Első sor\r\nMásodik\r\nHarmadik>|<Enter>", "Első sor", "hightab",
+            "Els\xf5 sor\r\n00 : 12\r\n");
+        row("pasted into the name: the rest of the name stays", "<solve 12>|Bea|<Left>|<paste Cili\nDóra\n>|z|<Enter>",
+            "BeCiliza", "hightab", "BeCiliza\r\n00 : 12\r\n");
+        row("an input method's line break", "<solve 12>|<commit Ödön\rÁgnes>|x|<Enter>", "Ödönx", "hightab",
+            "\xd6\x64\xf6nx\r\n00 : 12\r\n");
         row("unwritable file: records kept in memory, said once",
             "<folder>|<solve 12>|Bea" + next + "<solve 5>|Cili|<Enter>", "Cili|Bea", "hightab", "");
     }
@@ -118,7 +148,14 @@ private slots:
                 QVERIFY(QDir(game->Folder()).mkdir("scores.txt"));
             else if (step == QLatin1String("<end>"))
                 Module1::SaveRecordsAtEnd();
-            else
+            else if (step.startsWith(QLatin1String("<paste "))) {
+                QGuiApplication::clipboard()->setText(step.mid(7).chopped(1));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+            } else if (step.startsWith(QLatin1String("<commit "))) {
+                QInputMethodEvent commit;
+                commit.setCommitString(step.mid(8).chopped(1));
+                QCoreApplication::sendEvent(QApplication::focusWidget(), &commit);
+            } else
                 PressKeys({step});
         }
         QCOMPARE(ListRows(Forms::hightab.Load().List1), names.split('|', Qt::SkipEmptyParts));
@@ -181,6 +218,9 @@ private slots:
             QVERIFY(box->viewport()->rect().contains(last));
             QVERIFY(box->fontMetrics().horizontalAdvance(box->item(9)->text()) < last.width());
         }
+        list.List1->addItem("Bea\r\nCili");
+        list.List2->addItem("00 : 07");
+        QVERIFY(Module1::SaveRecords() && FileBytes(scores()).endsWith("n\r\n999 : 59\r\nBea\r\n00 : 07\r\n"));
         list.List1->setCurrentRow(2);
         list.List2->setCurrentRow(1);
         QCOMPARE(list.List1->currentRow(), 1);
