@@ -1,5 +1,7 @@
 #include "folderclaim.h"
 
+#include "raisegame.h"
+
 #include <QDir>
 #include <QLockFile>
 
@@ -16,10 +18,14 @@ FolderClaim::FolderClaim(const QString& folder, int wakeWaitMs)
     }
     if (lock_->tryLock(0))
         return;
-    // Held by a game the bus does not reach: nothing can bring it forward.
+    // Held by a game the bus does not reach: where the system lets us, its
+    // window is brought forward directly.
     heldElsewhere_ = lock_->error() == QLockFile::LockFailedError;
-    if (heldElsewhere_)
-        Release();
+    if (!heldElsewhere_)
+        return;
+    qint64 holder = 0;
+    holderWoken_ = lock_->getLockInfo(&holder, nullptr, nullptr) && RaiseGameWindow(holder, wakeWaitMs);
+    Release();
 }
 
 FolderClaim::~FolderClaim() = default;

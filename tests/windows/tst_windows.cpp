@@ -57,6 +57,18 @@ QList<HWND> windowsOf(const QProcess& child)
     return search.found;
 }
 
+// Stops or restarts every thread of the child, as a hung game stands still.
+void suspend(const QProcess& child, bool stop)
+{
+    using ProcessCall = LONG(NTAPI*)(HANDLE);
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    const auto call = reinterpret_cast<ProcessCall>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(ntdll, stop ? "NtSuspendProcess" : "NtResumeProcess")));
+    const HANDLE process = ::OpenProcess(PROCESS_SUSPEND_RESUME, FALSE, static_cast<DWORD>(child.processId()));
+    call(process);
+    ::CloseHandle(process);
+}
+
 } // namespace
 
 class TestWindows : public QObject {
@@ -73,12 +85,17 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("layout");
-        QTest::newRow("portable") << "Dezudor" << "portable";
-        QTest::newRow("accents in the path") << "Játékok\\Dezudor ő ű" << "portable";
+        QTest::newRow("portable") << "Dezudor"
+                                  << "portable";
+        QTest::newRow("accents in the path") << "Játékok\\Dezudor ő ű"
+                                             << "portable";
         // Windows ignores a folder's read-only flag; Qt reads it as "not writable".
-        QTest::newRow("read-only flag") << "Dezudor" << "read-only";
-        QTest::newRow("installed") << "Program Files\\Dezudor" << "installed";
-        QTest::newRow("installed, accents") << "Programok\\Dezudor játék" << "installed";
+        QTest::newRow("read-only flag") << "Dezudor"
+                                        << "read-only";
+        QTest::newRow("installed") << "Program Files\\Dezudor"
+                                   << "installed";
+        QTest::newRow("installed, accents") << "Programok\\Dezudor játék"
+                                            << "installed";
     }
 
     void folderRule()
@@ -104,7 +121,8 @@ private slots:
         QCOMPARE(FileBytes(QDir(folder).filePath("scores.txt")), original);
         QCOMPARE(QDir(folder).entryList({"*.jpg"}).size(), 1 + 15 + 6 * 15);
         for (const QString& place : {program, folder})
-            QCOMPARE(QDir(place).entryList({".dezudor-probe*"}, QDir::Files | QDir::Hidden | QDir::System), QStringList());
+            QCOMPARE(
+                QDir(place).entryList({".dezudor-probe*"}, QDir::Files | QDir::Hidden | QDir::System), QStringList());
         ::SetFileAttributesW(reinterpret_cast<LPCWSTR>(program.utf16()), FILE_ATTRIBUTE_NORMAL);
     }
 
@@ -119,11 +137,46 @@ private slots:
         const QList<HWND> windows = windowsOf(child);
         QVERIFY(!windows.isEmpty());
         DWORD_PTR answer = 0;
-        QVERIFY(::SendMessageTimeoutW(windows[0], WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &answer));
+        QVERIFY(
+            ::SendMessageTimeoutW(windows[0], WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &answer));
         QCOMPARE(answer, DWORD_PTR(TRUE));
         ::SendMessageTimeoutW(windows[0], WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &answer);
         QCOMPARE(Ended(child), 0);
         QCOMPARE(FileBytes(QDir(folder.path()).filePath("scores.txt")), original + "N\xe9vtelen\r\n00 : 00\r\n");
+    }
+
+    // Without a session bus, a second start brings the running game's window forward and ends without a word;
+    // beside a hung game it says that a game runs in the folder, and ends after the message.
+    void secondStart_data()
+    {
+        QTest::addColumn<bool>("hung");
+        QTest::newRow("running") << false;
+        QTest::newRow("hung") << true;
+    }
+
+    void secondStart()
+    {
+        QFETCH(bool, hung);
+        QTemporaryDir folder;
+        const QString game = install(folder.path(), original);
+        QProcess first;
+        Start(first, game, {"finish", folder.path(), "-platform", "windows"});
+        QVERIFY(!WaitForLine(first, "started").isEmpty());
+        if (hung)
+            suspend(first, true);
+        const QStringList second = RunToEnd(game, {hung ? "second" : "look", folder.path(), "-platform", "windows"});
+        if (hung)
+            suspend(first, false);
+        const QStringList messages = second.filter("message: ");
+        if (hung)
+            QVERIFY2(second.value(0) == "1" && messages.size() == 1
+                    && messages[0].contains(QDir::toNativeSeparators(folder.path())),
+                qPrintable(second.join('\n')));
+        else
+            QCOMPARE(second.mid(0, 2), QStringList({"0", "gave way"}));
+        first.kill();
+        first.waitForFinished();
+        QCOMPARE(FileBytes(QDir(folder.path()).filePath("scores.txt")), original);
     }
 
     // A record file that another program holds open cannot be replaced: one message, the old file whole, and the
