@@ -3,13 +3,14 @@
 ; The player's records live in the player's AppData, which the uninstaller
 ; leaves alone. makensis gets VERSION, STAGE (the laid-out program),
 ; FILES (the list of its files, for the uninstaller), ICON and OUTFILE.
-Unicode true
+; A 64-bit installer for a 64-bit game: it runs where the game can, and
+; writes the 64-bit registry and Program Files without redirection.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define APPNAME "Dezudor játék"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\dezudor"
@@ -38,16 +39,10 @@ VIAddVersionKey /LANG=1038 "LegalCopyright" "A Dezudor játék fejlesztői, MIT"
 !insertmacro MUI_LANGUAGE "Hungarian"
 
 Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "A játék 64 bites Windowst kíván." /SD IDOK
-        Abort
-    ${EndIf}
-    SetRegView 64
     SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
-    SetRegView 64
     SetShellVarContext all
 FunctionEnd
 

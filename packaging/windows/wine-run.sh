@@ -1,7 +1,8 @@
 #!/bin/sh
 # usage: wine-run.sh TEST.exe [ARGUMENT...]
 # Runs a cross-built Qt Test program under Wine. Wine keeps the host's QT_*
-# variables from Windows programs, so a batch file sets them again inside.
+# and QTEST_* variables from Windows programs, so a batch file sets them
+# again inside.
 # The test's log goes through a file: Wine's shell passes neither its
 # programs' console nor their redirected output on.
 set -eu
@@ -9,7 +10,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 {
     echo "@echo off"
-    env | grep '^QT_' | sed 's/^/set "/; s/$/"/' || true
+    env | grep -E '^QT(EST)?_' | sed 's/^/set "/; s/$/"/' || true
     printf '"%s"' "$(winepath -w "$1" 2>/dev/null)"
     shift
     for argument in "$@"; do printf ' "%s"' "$argument"; done
