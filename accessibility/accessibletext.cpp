@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
 
-namespace ui {
+namespace accessibility {
 
 namespace {
 
@@ -300,4 +300,4 @@ void LineEditAccessible::replaceText(int startOffset, int endOffset, const QStri
     box()->setCursorPosition(startOffset + static_cast<int>(text.size()));
 }
 
-} // namespace ui
+} // namespace accessibility
