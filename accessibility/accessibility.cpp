@@ -4,6 +4,7 @@
 #include "accessiblemoves.h"
 #include "accessibletext.h"
 #include "boardcontrols.h"
+#include "freshstate.h"
 #include "highcontrols.h"
 #include "hightabcontrols.h"
 #include "module1.h"
@@ -141,6 +142,10 @@ QAccessibleInterface* makeInterface(const QString& key, QObject* object)
             static_cast<QLabel*>(widget), static_cast<TextKind>(widget->property(TextKindProperty).toInt()));
     // The tab control's page stack is no place of its own: only its pages are.
     if (key == QLatin1String("QStackedWidget") && qobject_cast<QTabWidget*>(widget->parentWidget()))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    // A frame only holds controls. Told a frame, a reader would take it for a
+    // window and review it alone, without the buttons and the status line.
+    if (key == QLatin1String("QFrame"))
         return new QAccessibleWidget(widget, QAccessible::Grouping);
     if (key == QLatin1String("Thumbnail"))
         return new ThumbnailAccessible(static_cast<platform::PictureBox*>(widget));
@@ -288,6 +293,7 @@ QString CompletionText(const QString& clock, double moves)
 
 void Describe(BoardControls& window)
 {
+    RenewWhenShown(window.Form);
     markText(window.Label1, TextKind::Clock);
     window.Form->installEventFilter(new TitleAnnouncer(window.Form));
     window.Picture2->installEventFilter(new CompletionAnnouncer(window));
@@ -298,6 +304,7 @@ void Describe(HighControls& window)
 {
     window.Text1->setAccessibleName(QStringLiteral("Név"));
     window.Text2->setAccessibleName(QStringLiteral("Időeredmény"));
+    RenewWhenShown(window.Form);
     window.Form->installEventFilter(new RecordAnnouncer(window));
 }
 
@@ -305,6 +312,7 @@ void Describe(HightabControls& window)
 {
     window.List1->setAccessibleName(QStringLiteral("Név"));
     window.List2->setAccessibleName(QStringLiteral("Idő"));
+    RenewWhenShown(window.Form);
     const auto rename = [&window] { nameRecordRows(window.List1, window.List2); };
     QObject::connect(window.List1->model(), &QAbstractItemModel::rowsInserted, window.Form, rename);
     QObject::connect(window.List2->model(), &QAbstractItemModel::rowsInserted, window.Form, rename);
@@ -333,6 +341,7 @@ void Describe(OptionsControls& window)
     // Name and version make one line for a reader, which skips labels of fewer words.
     const QStringList about = OptionsTexts::AboutTexts();
     window.AboutLabels[0]->setAccessibleName(about[0] + QStringLiteral(", ") + about[1].toLower());
+    RenewWhenShown(window.Form);
     markText(window.Label6, TextKind::Help);
     markText(window.Label1, TextKind::Status);
 }
