@@ -91,13 +91,18 @@ enum class TextKind {
 };
 
 // The help text breaks its lines with LF CR pairs; a reader gets one line
-// per paragraph instead.
+// per paragraph instead. A speech synthesizer reads a line break as a space,
+// so a line that does not end as a sentence or a clause gets a full stop:
+// it pauses there.
 QString paragraphs(const QString& text)
 {
     static const QRegularExpression breaks(QStringLiteral("[\\n\\r]+"));
+    static const QRegularExpression end(QStringLiteral("[.:!?]$"));
     QStringList lines;
-    for (const QString& line : text.split(breaks, Qt::SkipEmptyParts))
-        lines.append(line.trimmed());
+    for (const QString& piece : text.split(breaks, Qt::SkipEmptyParts)) {
+        const QString line = piece.trimmed();
+        lines.append(line.contains(end) ? line : line + QLatin1Char('.'));
+    }
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -30,12 +30,12 @@ STEPS = [
     (["space"], "Dezudor játék, verzió: "),
     (["Left"], "Irányítás"),
     # Flat review of the page from its top line: the tabs, then the help
-    # text line by line.
+    # text line by line, each line a sentence or a clause.
     (["Insert+KP_Home"], "Képválasztás Irányítás Névjegy"),
     (["KP_Page_Up"], "A játék kétféleképpen is irányítható:"),
-    (["KP_Page_Up"], "Egérrel"),
+    (["KP_Page_Up"], "Egérrel."),
     (["KP_Page_Up"] * 4, "Ha rekordot értünk el, beírhatjuk a nevünket a csúcstartók listájába."),
-    (["Tab"], "A játék kétféleképpen is irányítható:\nEgérrel\n"),
+    (["Tab"], "A játék kétféleképpen is irányítható:\nEgérrel.\nKattintsunk"),
     # Reviewed from the help text, the page is still part of the window.
     (["Insert+KP_Home"], "Képválasztás Irányítás Névjegy"),
     (["Tab", "Tab", "Tab"], "Irányítás"),
