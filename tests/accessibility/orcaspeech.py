@@ -25,7 +25,6 @@ STEPS = [
     (["k", "a", "t", "a", "Return"], "kata, 00 : 07"),
     (["Down"], "Bence, 00 : 09"),
     (["Return"], END),
-    (["Insert+KP_Enter Insert+KP_Enter"], "Játékidő: 00 : 07"),
     (["Tab"], "Beállítások"),
     (["space"], "Dezudor játék, verzió: "),
     (["Left"], "Irányítás"),
@@ -43,6 +42,9 @@ STEPS = [
     (["Tab"], "Standard"),
     # The radio button's state, said in the reader's own words.
     (["space"], "selected"),
+    # "Mégsem" gives the board the keys again, and the status-bar key its time.
+    (["Escape"], "Újra push button"),
+    (["Insert+KP_Enter Insert+KP_Enter"], "Játékidő: 00 : 07"),
 ]
 # What a player must not hear: the times' list taking the keyboard's place,
 # the tab control's inner stack.
@@ -146,7 +148,8 @@ def main():
     if failure:
         print("orcaspeech: " + failure, file=sys.stderr)
         return 1
-    print("orcaspeech: Orca said every move, the edge, the time, the end, the record, the reviewed help and the choice")
+    print("orcaspeech: Orca said every move, the edge, the time, the end, the record, the reviewed help, the choice"
+          " and the time again")
     return 0
 
 
