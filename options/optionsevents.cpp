@@ -1,6 +1,7 @@
 #include "optionsevents.h"
 
 #include "keycodes.h"
+#include "mainwindow.h"
 #include "module1.h"
 #include "optionscontrols.h"
 #include "optionstexts.h"
@@ -32,11 +33,13 @@ void Command1_Click()
         return;
     Module1::NewGame();
     Forms::options.Load().Form->hide();
+    platform::ReturnToMainWindow();
 }
 
 void Command2_Click()
 {
     Forms::options.Unload();
+    platform::ReturnToMainWindow();
 }
 
 void Picture3_Click(int Index)

@@ -17,11 +17,12 @@ bool Form_KeyDown(int qtKey);
 void Form_Unload(const QWidget* Form);
 
 // OK: copies the pending set's pieces over the current ones, deals a new
-// game and hides the window. When a piece cannot be read or written it says
-// so and leaves the pieces, the game and the window as they were.
+// game and hides the window; the board takes the keys. When a piece cannot
+// be read or written it says so and leaves the pieces, the game and the
+// window as they were.
 void Command1_Click();
 
-// "Mégsem": closes the window; the pending choice stays.
+// "Mégsem": closes the window, the board takes the keys; the pending choice stays.
 void Command2_Click();
 
 // Notes set `Index` as the pending choice and shows its title in the status line.

@@ -27,7 +27,8 @@ namespace {
 template <typename Window> Window* finished(Window* window)
 {
     PutLabelsBeneath(window);
-    return Describe(window);
+    accessibility::Describe(*window);
+    return window;
 }
 
 } // namespace
@@ -36,7 +37,7 @@ void RegisterForms()
 {
     LoadPictureResources();
     ApplyLook();
-    InstallAccessibility();
+    accessibility::Install();
     platform::SetMainWindowReturn(BoardEvents::Activate);
     Forms::board.SetMaker([] { return finished(new board); });
     Forms::high.SetMaker([] { return finished(new high); });

@@ -1,5 +1,5 @@
 """Plays the screen-reader test game under Orca itself and checks what Orca
-says, read from the SPEECH OUTPUT lines of its debug log: each step's keys
+says, read from the SPEECH OUTPUT entries of its debug log: each step's keys
 must make Orca say the step's text, and nothing it says may be a known noise.
 
 Each wait has a guard; the log is read as it grows.
@@ -28,12 +28,23 @@ STEPS = [
     (["Tab"], "Beállítások"),
     (["space"], "Dezudor játék, verzió: "),
     (["Left"], "Irányítás"),
-    (["Tab"], "A játék kétféleképpen is irányítható:"),
+    # Flat review of the page from its top line: the tabs, then the help
+    # text line by line, each line a sentence or a clause.
+    (["Insert+KP_Home"], "Képválasztás Irányítás Névjegy"),
+    (["KP_Page_Up"], "A játék kétféleképpen is irányítható:"),
+    (["KP_Page_Up"], "Egérrel."),
+    (["KP_Page_Up"] * 4, "Ha rekordot értünk el, beírhatjuk a nevünket a csúcstartók listájába."),
+    (["Tab"], "A játék kétféleképpen is irányítható:\nEgérrel.\nKattintsunk"),
+    # Reviewed from the help text, the page is still part of the window.
+    (["Insert+KP_Home"], "Képválasztás Irányítás Névjegy"),
     (["Tab", "Tab", "Tab"], "Irányítás"),
     (["Left"], "Képválasztás"),
     (["Tab"], "Standard"),
     # The radio button's state, said in the reader's own words.
     (["space"], "selected"),
+    # "Mégsem" gives the board the keys again, and the status-bar key its time.
+    (["Escape"], "Újra push button"),
+    (["Insert+KP_Enter Insert+KP_Enter"], "Játékidő: 00 : 07"),
 ]
 # What a player must not hear: the times' list taking the keyboard's place,
 # the tab control's inner stack.
@@ -73,8 +84,9 @@ class SpeechLog:
         data = data[:data.rfind(b"\n") + 1]
         self.offset += len(data)
         text = data.decode("utf-8", errors="replace")
-        entries = re.findall(r"SPEECH OUTPUT: (.*?)(?:\{'established'|$)", text, re.S | re.M)
-        self.said.extend(entry.strip() for entry in entries)
+        # An entry runs over lines until its voice or the next timed line.
+        entries = re.findall(r"SPEECH OUTPUT: (.*?)(?:\[?\{'established'|\n(?=\d\d:\d\d:\d\d)|\Z)", text, re.S)
+        self.said.extend(re.sub(r"\n +", "\n", entry).strip() for entry in entries)
 
     def wait_for(self, phrase, since):
         guard = time.monotonic() + GUARD_SECONDS
@@ -136,7 +148,8 @@ def main():
     if failure:
         print("orcaspeech: " + failure, file=sys.stderr)
         return 1
-    print("orcaspeech: Orca said every move, the edge, the time, the end, the record, the help and the choice")
+    print("orcaspeech: Orca said every move, the edge, the time, the end, the record, the reviewed help, the choice"
+          " and the time again")
     return 0
 
 

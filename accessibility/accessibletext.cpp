@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
 
-namespace ui {
+namespace accessibility {
 
 namespace {
 
@@ -128,10 +128,17 @@ int TextAccessible::cursorPosition() const
 
 void TextAccessible::setCursorPosition(int) { }
 
-// The whole control stands for each of its characters.
-QRect TextAccessible::characterRect(int) const
+// Each line of the text has a band of the control, one below the other:
+// a reader's review takes characters at one height for one line.
+QRect TextAccessible::characterRect(int offset) const
 {
-    return rect();
+    const QString shown = queriedText();
+    const QRect whole = rect();
+    const qsizetype lines = shown.count(QLatin1Char('\n')) + 1;
+    const qsizetype line = shown.left(offset).count(QLatin1Char('\n'));
+    const auto top
+        = [&whole, lines](qsizetype k) { return whole.top() + static_cast<int>(whole.height() * k / lines); };
+    return {QPoint(whole.left(), top(line)), QPoint(whole.right(), top(line + 1) - 1)};
 }
 
 int TextAccessible::offsetAtPoint(const QPoint&) const
@@ -300,4 +307,4 @@ void LineEditAccessible::replaceText(int startOffset, int endOffset, const QStri
     box()->setCursorPosition(startOffset + static_cast<int>(text.size()));
 }
 
-} // namespace ui
+} // namespace accessibility

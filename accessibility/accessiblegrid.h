@@ -3,15 +3,15 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 
-class board;
+struct BoardControls;
 
-namespace ui {
+namespace accessibility {
 
 // The main window as a screen reader sees it: a frame whose first child is
 // the 4 × 4 grid of tile boxes, followed by its other controls.
 class BoardAccessible : public QAccessibleWidget {
 public:
-    explicit BoardAccessible(board* window);
+    BoardAccessible(QWidget* window, const BoardControls* controls);
     ~BoardAccessible() override;
 
     BoardAccessible(const BoardAccessible&) = delete;
@@ -26,6 +26,7 @@ public:
 private:
     QList<QAccessibleInterface*> otherControls() const;
 
+    const BoardControls* controls_;
     mutable QAccessible::Id gridId_ = 0;
 };
 
@@ -50,4 +51,4 @@ private:
     int index_;
 };
 
-} // namespace ui
+} // namespace accessibility

@@ -3,11 +3,12 @@
 #include "accessiblegrid.h"
 #include "accessiblemoves.h"
 #include "accessibletext.h"
-#include "board.h"
-#include "high.h"
-#include "hightab.h"
+#include "boardcontrols.h"
+#include "freshstate.h"
+#include "highcontrols.h"
+#include "hightabcontrols.h"
 #include "module1.h"
-#include "options.h"
+#include "optionscontrols.h"
 #include "optionstexts.h"
 #include "picturebox.h"
 #include "picturesets.h"
@@ -22,7 +23,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
-namespace ui {
+namespace accessibility {
 
 namespace {
 
@@ -90,13 +91,18 @@ enum class TextKind {
 };
 
 // The help text breaks its lines with LF CR pairs; a reader gets one line
-// per paragraph instead.
+// per paragraph instead. A speech synthesizer reads a line break as a space,
+// so a line that does not end as a sentence or a clause gets a full stop:
+// it pauses there.
 QString paragraphs(const QString& text)
 {
     static const QRegularExpression breaks(QStringLiteral("[\\n\\r]+"));
+    static const QRegularExpression end(QStringLiteral("[.:!?]$"));
     QStringList lines;
-    for (const QString& line : text.split(breaks, Qt::SkipEmptyParts))
-        lines.append(line.trimmed());
+    for (const QString& piece : text.split(breaks, Qt::SkipEmptyParts)) {
+        const QString line = piece.trimmed();
+        lines.append(line.contains(end) ? line : line + QLatin1Char('.'));
+    }
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -128,7 +134,8 @@ QAccessibleInterface* makeInterface(const QString& key, QObject* object)
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (key == QLatin1String("board"))
-        return new BoardAccessible(static_cast<board*>(widget));
+        if (auto* board = dynamic_cast<BoardControls*>(widget))
+            return new BoardAccessible(widget, board);
     if (key == QLatin1String("QPushButton") && !widget->toolTip().isEmpty())
         return new PictureButtonAccessible(static_cast<QPushButton*>(widget));
     if (key == QLatin1String("high") || key == QLatin1String("hightab") || key == QLatin1String("options"))
@@ -141,11 +148,15 @@ QAccessibleInterface* makeInterface(const QString& key, QObject* object)
     // The tab control's page stack is no place of its own: only its pages are.
     if (key == QLatin1String("QStackedWidget") && qobject_cast<QTabWidget*>(widget->parentWidget()))
         return new QAccessibleWidget(widget, QAccessible::Grouping);
+    // A frame only holds controls. Told a frame, a reader would take it for a
+    // window and review it alone, without the buttons and the status line.
+    if (key == QLatin1String("QFrame"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     if (key == QLatin1String("Thumbnail"))
         return new ThumbnailAccessible(static_cast<platform::PictureBox*>(widget));
     if (key == QLatin1String("platform::PictureBox")) {
         auto* box = static_cast<platform::PictureBox*>(widget);
-        if (box->Index() >= 0 && qobject_cast<board*>(box->parentWidget()))
+        if (box->Index() >= 0 && dynamic_cast<BoardControls*>(box->parentWidget()))
             return new TileAccessible(box, box->Index());
         return new QAccessibleWidget(box, QAccessible::Graphic);
     }
@@ -174,8 +185,8 @@ protected:
 // button the end as its description, and the reader hears both at once.
 class CompletionAnnouncer : public QObject {
 public:
-    CompletionAnnouncer(board* window)
-        : QObject(window)
+    CompletionAnnouncer(BoardControls& window)
+        : QObject(window.Form)
         , window_(window)
     {
     }
@@ -184,31 +195,31 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::ShowToParent) {
-            const QString end = CompletionText(window_->Label1->text(), Module1::MoveCount);
-            window_->Picture2->setAccessibleName(end);
-            window_->Command2->setAccessibleDescription(end);
-            QAccessibleEvent alert(window_->Picture2, QAccessible::Alert);
+            const QString end = CompletionText(window_.Label1->text(), Module1::MoveCount);
+            window_.Picture2->setAccessibleName(end);
+            window_.Command2->setAccessibleDescription(end);
+            QAccessibleEvent alert(window_.Picture2, QAccessible::Alert);
             QAccessible::updateAccessibility(&alert);
-            if (window_->Command2->hasFocus()) {
-                QAccessibleEvent focus(window_->Command2, QAccessible::Focus);
+            if (window_.Command2->hasFocus()) {
+                QAccessibleEvent focus(window_.Command2, QAccessible::Focus);
                 QAccessible::updateAccessibility(&focus);
             }
         } else if (event->type() == QEvent::HideToParent) {
-            window_->Command2->setAccessibleDescription(QString());
+            window_.Command2->setAccessibleDescription(QString());
         }
         return false;
     }
 
 private:
-    board* window_;
+    BoardControls& window_;
 };
 
 // The record-entry window opens on the solving move, before the board can say
 // the end: its first focus says it, and why the window is there.
 class RecordAnnouncer : public QObject {
 public:
-    RecordAnnouncer(high* window)
-        : QObject(window)
+    RecordAnnouncer(HighControls& window)
+        : QObject(window.Form)
         , window_(window)
     {
     }
@@ -219,16 +230,16 @@ protected:
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
             const QString why = event->type() == QEvent::Hide
                 ? QString()
-                : CompletionText(window_->Text2->text(), Module1::MoveCount)
+                : CompletionText(window_.Text2->text(), Module1::MoveCount)
                     + QStringLiteral(". Új rekord, írd be a neved!");
-            window_->Text1->setAccessibleDescription(why);
-            window_->Text2->setAccessibleDescription(why);
+            window_.Text1->setAccessibleDescription(why);
+            window_.Text2->setAccessibleDescription(why);
         }
         return false;
     }
 
 private:
-    high* window_;
+    HighControls& window_;
 };
 
 // A list that takes the focus is said as a list; its selected row, the new
@@ -274,7 +285,7 @@ void nameRecordRows(QListWidget* names, QListWidget* times)
 
 } // namespace
 
-void InstallAccessibility()
+void Install()
 {
     static const bool installed = (QAccessible::installFactory(makeInterface), true);
     Q_UNUSED(installed);
@@ -285,44 +296,44 @@ QString CompletionText(const QString& clock, double moves)
     return QStringLiteral("Kész: a kép kirakva, idő %1, %2 lépés").arg(clock, QString::number(moves, 'f', 0));
 }
 
-board* Describe(board* window)
+void Describe(BoardControls& window)
 {
-    markText(window->Label1, TextKind::Clock);
-    window->installEventFilter(new TitleAnnouncer(window));
-    window->Picture2->installEventFilter(new CompletionAnnouncer(window));
+    RenewWhenShown(window.Form);
+    markText(window.Label1, TextKind::Clock);
+    window.Form->installEventFilter(new TitleAnnouncer(window.Form));
+    window.Picture2->installEventFilter(new CompletionAnnouncer(window));
     AnnounceMoves(window);
-    return window;
 }
 
-high* Describe(high* window)
+void Describe(HighControls& window)
 {
-    window->Text1->setAccessibleName(QStringLiteral("Név"));
-    window->Text2->setAccessibleName(QStringLiteral("Időeredmény"));
-    window->installEventFilter(new RecordAnnouncer(window));
-    return window;
+    window.Text1->setAccessibleName(QStringLiteral("Név"));
+    window.Text2->setAccessibleName(QStringLiteral("Időeredmény"));
+    RenewWhenShown(window.Form);
+    window.Form->installEventFilter(new RecordAnnouncer(window));
 }
 
-hightab* Describe(hightab* window)
+void Describe(HightabControls& window)
 {
-    window->List1->setAccessibleName(QStringLiteral("Név"));
-    window->List2->setAccessibleName(QStringLiteral("Idő"));
-    const auto rename = [window] { nameRecordRows(window->List1, window->List2); };
-    QObject::connect(window->List1->model(), &QAbstractItemModel::rowsInserted, window, rename);
-    QObject::connect(window->List2->model(), &QAbstractItemModel::rowsInserted, window, rename);
+    window.List1->setAccessibleName(QStringLiteral("Név"));
+    window.List2->setAccessibleName(QStringLiteral("Idő"));
+    RenewWhenShown(window.Form);
+    const auto rename = [&window] { nameRecordRows(window.List1, window.List2); };
+    QObject::connect(window.List1->model(), &QAbstractItemModel::rowsInserted, window.Form, rename);
+    QObject::connect(window.List2->model(), &QAbstractItemModel::rowsInserted, window.Form, rename);
     rename();
-    auto* rows = new RowAnnouncer(window);
-    window->List1->installEventFilter(rows);
-    window->List2->installEventFilter(rows);
-    return window;
+    auto* rows = new RowAnnouncer(window.Form);
+    window.List1->installEventFilter(rows);
+    window.List2->installEventFilter(rows);
 }
 
-options* Describe(options* window)
+void Describe(OptionsControls& window)
 {
     for (int k = 0; k < PictureSetChoice::SetCount; ++k) {
-        window->Picture3[k]->setAccessibleName(PictureSetChoice::SetTitle(k));
+        window.Picture3[k]->setAccessibleName(PictureSetChoice::SetTitle(k));
         // After the choice is noted, each thumbnail tells whether it is the one.
-        QObject::connect(window->Picture3[k], &platform::PictureBox::Click, window, [window] {
-            for (platform::PictureBox* thumbnail : window->Picture3) {
+        QObject::connect(window.Picture3[k], &platform::PictureBox::Click, window.Form, [&window] {
+            for (platform::PictureBox* thumbnail : window.Picture3) {
                 QAccessible::State checked;
                 checked.checked = true;
                 QAccessibleStateChangeEvent changed(thumbnail, checked);
@@ -330,14 +341,14 @@ options* Describe(options* window)
             }
         });
     }
-    window->Picture1->setAccessibleName(QStringLiteral("Számozott négyzetek"));
-    window->Picture2->setAccessibleName(QStringLiteral("Dezudor játék ") + OptionsTexts::Version());
+    window.Picture1->setAccessibleName(QStringLiteral("Számozott négyzetek"));
+    window.Picture2->setAccessibleName(QStringLiteral("Dezudor játék ") + OptionsTexts::Version());
     // Name and version make one line for a reader, which skips labels of fewer words.
     const QStringList about = OptionsTexts::AboutTexts();
-    window->AboutLabels[0]->setAccessibleName(about[0] + QStringLiteral(", ") + about[1].toLower());
-    markText(window->Label6, TextKind::Help);
-    markText(window->Label1, TextKind::Status);
-    return window;
+    window.AboutLabels[0]->setAccessibleName(about[0] + QStringLiteral(", ") + about[1].toLower());
+    RenewWhenShown(window.Form);
+    markText(window.Label6, TextKind::Help);
+    markText(window.Label1, TextKind::Status);
 }
 
-} // namespace ui
+} // namespace accessibility

@@ -1,6 +1,6 @@
 #include "accessiblemoves.h"
 
-#include "board.h"
+#include "boardcontrols.h"
 #include "boardevents.h"
 #include "keycodes.h"
 #include "module1.h"
@@ -9,7 +9,7 @@
 #include <QAccessible>
 #include <QEvent>
 
-namespace ui {
+namespace accessibility {
 
 namespace {
 
@@ -101,15 +101,15 @@ private:
 
 class MoveAnnouncer : public QObject {
 public:
-    explicit MoveAnnouncer(board* window)
-        : QObject(window)
+    explicit MoveAnnouncer(BoardControls& window)
+        : QObject(window.Form)
         , window_(window)
-        , announcement_(new Announcement(window))
+        , announcement_(new Announcement(window.Form))
         // The accessibility registry owns the interface and deletes it with its id.
         , announcementId_(QAccessible::registerAccessibleInterface(announcement_))
     {
         // Connected after the board's own handlers, so these run once the move is made.
-        for (platform::PictureBox* tile : window->Picture1) {
+        for (platform::PictureBox* tile : window.Picture1) {
             tile->installEventFilter(this);
             connect(tile, &platform::PictureBox::KeyDown, this, &MoveAnnouncer::afterKey);
             connect(tile, &platform::PictureBox::Click, this, [this] { tellMove(); });
@@ -144,7 +144,7 @@ private:
         const Cell now = gap();
         if (now == gapBefore_ || now.row < 0 || gapBefore_.row < 0)
             return false;
-        platform::PictureBox* box = window_->Picture1[now.Box()];
+        platform::PictureBox* box = window_.Picture1[now.Box()];
         // The solving move is told by the end of the game.
         if (!box->isEnabled())
             return true;
@@ -162,7 +162,7 @@ private:
         return true;
     }
 
-    board* window_;
+    BoardControls& window_;
     Announcement* announcement_;
     QAccessible::Id announcementId_;
     Cell gapBefore_;
@@ -170,9 +170,9 @@ private:
 
 } // namespace
 
-void AnnounceMoves(board* window)
+void AnnounceMoves(BoardControls& window)
 {
     new MoveAnnouncer(window);
 }
 
-} // namespace ui
+} // namespace accessibility

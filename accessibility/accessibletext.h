@@ -9,7 +9,7 @@ class QLineEdit;
 // Text as a screen reader queries it. Qt's own word and sentence search runs
 // for ever at the end of a text; these ones end whatever an assistive
 // client asks.
-namespace ui {
+namespace accessibility {
 
 enum class TextPiece {
     Before,
@@ -113,4 +113,4 @@ private:
     bool takesEdits() const;
 };
 
-} // namespace ui
+} // namespace accessibility

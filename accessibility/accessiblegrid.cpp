@@ -1,8 +1,8 @@
 #include "accessiblegrid.h"
 
-#include "board.h"
+#include "boardcontrols.h"
 
-namespace ui {
+namespace accessibility {
 
 namespace {
 
@@ -15,8 +15,9 @@ QString gridName()
 // window, so this element only groups them for a reader.
 class GridAccessible : public QAccessibleInterface, public QAccessibleTableInterface {
 public:
-    explicit GridAccessible(board* window)
+    GridAccessible(QWidget* window, const BoardControls* controls)
         : window_(window)
+        , controls_(controls)
     {
     }
 
@@ -27,13 +28,13 @@ public:
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(window_.data()); }
     QAccessibleInterface* child(int index) const override
     {
-        return index >= 0 && index < 16 ? QAccessible::queryAccessibleInterface(window_->Picture1[index]) : nullptr;
+        return index >= 0 && index < 16 ? QAccessible::queryAccessibleInterface(controls_->Picture1[index]) : nullptr;
     }
     int childCount() const override { return 16; }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         for (int i = 0; i < 16; ++i)
-            if (child && child->object() == window_->Picture1[i])
+            if (child && child->object() == controls_->Picture1[i])
                 return i;
         return -1;
     }
@@ -89,18 +90,20 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override { }
 
 private:
-    QPointer<board> window_;
+    QPointer<QWidget> window_;
+    const BoardControls* controls_;
 };
 
-bool isTile(const board* window, const QObject* object)
+bool isTile(const BoardControls* window, const QObject* object)
 {
     return std::find(window->Picture1.begin(), window->Picture1.end(), object) != window->Picture1.end();
 }
 
 } // namespace
 
-BoardAccessible::BoardAccessible(board* window)
+BoardAccessible::BoardAccessible(QWidget* window, const BoardControls* controls)
     : QAccessibleWidget(window, QAccessible::Window)
+    , controls_(controls)
 {
 }
 
@@ -115,17 +118,16 @@ QAccessibleInterface* BoardAccessible::Grid() const
     // The accessibility registry owns the interface and deletes it with its id.
     if (gridId_ == 0)
         // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
-        gridId_ = QAccessible::registerAccessibleInterface(new GridAccessible(static_cast<board*>(widget())));
+        gridId_ = QAccessible::registerAccessibleInterface(new GridAccessible(widget(), controls_));
     return QAccessible::accessibleInterface(gridId_);
 }
 
 QList<QAccessibleInterface*> BoardAccessible::otherControls() const
 {
-    const auto* window = static_cast<const board*>(widget());
     QList<QAccessibleInterface*> controls;
     for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
         QAccessibleInterface* control = QAccessibleWidget::child(i);
-        if (control && !isTile(window, control->object()))
+        if (control && !isTile(controls_, control->object()))
             controls.append(control);
     }
     return controls;
@@ -208,4 +210,4 @@ QAccessibleInterface* TileAccessible::table() const
     return window ? window->Grid() : nullptr;
 }
 
-} // namespace ui
+} // namespace accessibility
