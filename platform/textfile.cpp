@@ -19,7 +19,12 @@ FileRead ForEachLine(const QString& path, qint64 fileLimit, qsizetype lineLimit,
         return take(whole ? QByteArrayView(from, to - from) : QByteArrayView(), whole);
     };
     const auto lineEnd = [](char c) { return c == '\n' || c == '\r'; };
-    const char* start = content.constData() + (content.startsWith("\xef\xbb\xbf") ? 3 : 0);
+    // Only a line in UTF-8 has a UTF-8 mark: before a line in another code
+    // page, the same bytes are that line's first characters.
+    const char* const firstEnd = std::find_if(content.constData(), end, lineEnd);
+    const bool marked
+        = content.startsWith("\xef\xbb\xbf") && QByteArrayView(content.constData(), firstEnd).isValidUtf8();
+    const char* start = content.constData() + (marked ? 3 : 0);
     for (;;) {
         const char* const stop = std::find_if(start, end, lineEnd);
         if (stop == end) {

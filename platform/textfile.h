@@ -21,7 +21,7 @@ using LineTaker = std::function<bool(QByteArrayView line, bool whole)>;
 
 // Hands the lines of a text file to `take` in their order, until it wants no
 // more. CR LF, LF alone and CR alone all end a line, and the last line needs
-// no end; a UTF-8 byte order mark before the first line is no part of it. A
+// no end; a UTF-8 byte order mark before a first line in UTF-8 is no part of it. A
 // line over `lineLimit` bytes still counts as one line, so the lines after
 // it keep their places; whatever goes on past `fileLimit` bytes is one last
 // line that is not whole. A missing or unreadable file has no lines.
