@@ -5,6 +5,7 @@
 #include "keycodes.h"
 #include "mainwindow.h"
 #include "recordfile.h"
+#include "recordrows.h"
 
 namespace HighEvents {
 
@@ -52,15 +53,12 @@ void Command1_Click()
 {
     HighControls& high = Forms::high.Load();
     high.Form->hide();
-    HightabControls& hightab = Forms::hightab.Load();
     const QString name = high.Text1->text();
     const QString time = high.Text2->text();
-    hightab.List1->addItem(name);
-    hightab.List2->addItem(time);
+    Module1::AppendRecordRows({{name, time}});
     const QList<QByteArray> lines = Module1::RecordFileLines();
     const bool saved = Module1::SaveRecords();
-    hightab.List1->clear();
-    hightab.List2->clear();
+    Module1::ClearRecordRows();
     // A file that could not take the new record would lose it: the lists
     // are then sorted from memory and keep it for the rest of the run.
     if (saved)
@@ -69,6 +67,7 @@ void Command1_Click()
         Module1::LoadRecordLines(lines);
     // The list opens on the new record, so that it is what the player sees
     // and hears first.
+    HightabControls& hightab = Forms::hightab.Load();
     for (int row = 0; row < hightab.List1->count() && row < hightab.List2->count(); ++row)
         if (hightab.List1->item(row)->text() == name && hightab.List2->item(row)->text() == time) {
             hightab.List1->setCurrentRow(row);

@@ -4,6 +4,7 @@
 #include "keycodes.h"
 #include "mainwindow.h"
 #include "recordfile.h"
+#include "recordrows.h"
 
 #include <QSignalBlocker>
 
@@ -21,6 +22,11 @@ void selectSameRow(QListWidget* from, QListWidget* to)
     to->viewport()->update();
 }
 } // namespace
+
+void Form_Load()
+{
+    Module1::HandOverRecordRows(Forms::hightab.Load());
+}
 
 void Form_Activate()
 {
@@ -47,10 +53,9 @@ void Command1_Click()
 
 void Command2_Click()
 {
-    HightabControls& hightab = Forms::hightab.Load();
-    hightab.List1->clear();
-    hightab.List2->clear();
+    Module1::ClearRecordRows();
     Module1::SaveRecords();
+    HightabControls& hightab = Forms::hightab.Load();
     hightab.List1->update();
     hightab.List2->update();
 }

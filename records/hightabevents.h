@@ -4,6 +4,9 @@
 // game, so it is only ever hidden, never closed.
 namespace HightabEvents {
 
+// The lists take the records loaded before the window was made.
+void Form_Load();
+
 // Each showing starts in the names, where Space and Enter lose nothing.
 void Form_Activate();
 

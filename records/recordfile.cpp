@@ -4,7 +4,7 @@
 #include "codepage.h"
 #include "errorreport.h"
 #include "highevents.h"
-#include "hightabcontrols.h"
+#include "recordrows.h"
 #include "textfile.h"
 #include "timetext.h"
 
@@ -113,12 +113,11 @@ void loadEntries(const QList<Entry>& entries)
     }
     sortByTime();
 
-    HightabControls& hightab = Forms::hightab.Load();
+    QList<RecordText> bestTen;
     for (int i = 0; i <= 9; ++i)
-        if (!RecordTexts[i].Name.isEmpty()) {
-            hightab.List1->addItem(RecordTexts[i].Name);
-            hightab.List2->addItem(RecordTexts[i].Time);
-        }
+        if (!RecordTexts[i].Name.isEmpty())
+            bestTen.append(RecordTexts[i]);
+    AppendRecordRows(bestTen);
 }
 
 // A name is one line of the file: should a line break reach the lists, only
@@ -175,12 +174,10 @@ void LoadRecordLines(const QList<QByteArray>& lines)
 
 QList<QByteArray> RecordFileLines()
 {
-    const HightabControls& hightab = Forms::hightab.Load();
     QList<QByteArray> lines;
-    for (int k = 0; k <= hightab.List1->count() - 1; ++k) {
-        lines.append(fileLine(hightab.List1->item(k)->text()));
-        const QListWidgetItem* time = hightab.List2->item(k);
-        lines.append(fileLine(time ? time->text() : QString()));
+    for (int k = 0; k <= RecordRowCount() - 1; ++k) {
+        const RecordText row = RecordRow(k);
+        lines << fileLine(row.Name) << fileLine(row.Time);
     }
     return lines;
 }
@@ -192,7 +189,7 @@ bool SaveRecords()
 
 void SaveRecordsAtEnd()
 {
-    if (!Forms::hightab.IsLoaded())
+    if (!RecordRowsLoaded())
         return;
     // A record earned but not yet confirmed is the player's all the same: it
     // goes last, as "Rendben" saves it. No window changes here, as the

@@ -5,22 +5,22 @@
 #include <QList>
 
 // The record file "scores.txt" beside the executable, read into the record
-// table and the record-list window's lists.
+// table and the record list's rows.
 namespace Module1 {
 
 // Reads the file, sorts it by time into the table and appends the best ten
-// to the record-list window's lists. A file that is there but cannot be read
+// to the record list's rows. A file that is there but cannot be read
 // is reported once and is not saved over for the rest of the run.
 void LoadRecords();
 
 // As LoadRecords, from lines already in memory.
 void LoadRecordLines(const QList<QByteArray>& lines);
 
-// The record-list window's lists as the file's lines: name, time, name, ...
+// The record list's rows as the file's lines: name, time, name, ...
 QList<QByteArray> RecordFileLines();
 
-// Writes the record-list window's lists to the file. A failure is reported
-// once until a save succeeds again; the lists stay as they are either way.
+// Writes the record list's rows to the file. A failure is reported
+// once until a save succeeds again; the rows stay as they are either way.
 // Refused without a word after an unreadable file.
 bool SaveRecords();
 

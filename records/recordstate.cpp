@@ -1,5 +1,7 @@
 #include "recordstate.h"
 
+#include "recordrows.h"
+
 namespace Module1 {
 
 RecordText RecordTexts[RecordSlots];
@@ -23,6 +25,7 @@ void ResetRecordState()
     RecordSaveFailureReported = false;
     RecordFileUnreadable = false;
     NameLetters = 0;
+    ForgetRecordRows();
 }
 
 } // namespace Module1

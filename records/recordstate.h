@@ -26,7 +26,8 @@ extern bool RecordFileUnreadable;      // the file is there but could not be rea
 // Letter keys typed into the name box since the start or the last "Mégsem".
 extern qint16 NameLetters;
 
-// Everything above as a fresh start of the program finds it.
+// Everything above, and the record list's rows, as a fresh start of the
+// program finds them.
 void ResetRecordState();
 
 } // namespace Module1

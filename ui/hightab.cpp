@@ -70,6 +70,7 @@ hightab::hightab(QWidget* parent)
     ui::SetBackground(List2, QColor(136, 160, 112));
     ui::SetBackground(Label1, QColor(1, 127, 126));
     ui::SetBackground(Label2, QColor(1, 127, 126));
+    HightabEvents::Form_Load();
 }
 
 void hightab::showEvent(QShowEvent* event)

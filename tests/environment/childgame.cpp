@@ -6,6 +6,7 @@
 #include "forms.h"
 #include "picturesets.h"
 #include "random.h"
+#include "recordrows.h"
 #include "secondstart.h"
 #include "termination.h"
 #include "testgame.h"
@@ -85,7 +86,7 @@ int Main(int argc, char* argv[])
     // Until killed: one full list saved after the other, or one set chosen after the other.
     for (int n = 0; role == "save" || role == "choose"; ++n) {
         if (role == "save") {
-            Forms::hightab.Unload();
+            Module1::ClearRecordRows();
             Module1::LoadRecordLines(SavedList(n % 2).replace("\r", "").trimmed().split('\n'));
             Module1::SaveRecords();
         } else {

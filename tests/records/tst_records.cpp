@@ -75,14 +75,17 @@ private slots:
         if (!content.isNull())
             WriteFile(scores(), content);
         Module1::LoadRecords();
-        QCOMPARE(ListRows(Forms::hightab.Load().List1), names);
-        QCOMPARE(ListRows(Forms::hightab.Load().List2), times);
         QCOMPARE(int(Module1::LastRecord), lastRecord);
         for (int i = 0; i < seconds.size(); ++i)
             QCOMPARE(Module1::RecordSeconds[i], seconds[i]);
         if (lastRecord + 1 < Module1::RecordSlots)
             QCOMPARE(Module1::RecordSeconds[lastRecord + 1], 99.0);
         QCOMPARE(QFile::exists(scores()), !content.isNull());
+        // Ended before the list was ever shown, then shown and saved again.
+        Module1::SaveRecordsAtEnd();
+        QCOMPARE(FileBytes(scores()), saved);
+        QCOMPARE(ListRows(Forms::hightab.Load().List1), names);
+        QCOMPARE(ListRows(Forms::hightab.Load().List2), times);
         QVERIFY(Module1::SaveRecords());
         QCOMPARE(FileBytes(scores()), saved);
         QVERIFY(game->Messages.isEmpty());
