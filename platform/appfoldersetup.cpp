@@ -1,5 +1,7 @@
 #include "appfolder.h"
 
+#include "nativepath.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QStandardPaths>
@@ -27,28 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path nativePath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return {path.toStdWString()};
-#else
-    return {QFile::encodeName(path).toStdString()};
-#endif
-}
-
-std::optional<QString> qtPath(const fs::path& path)
-{
-#ifdef Q_OS_WIN
-    return QString::fromStdWString(path.native());
-#else
-    const QByteArray bytes = QByteArray::fromStdString(path.native());
-    QString text = QFile::decodeName(bytes);
-    if (QFile::encodeName(text) != bytes)
-        return std::nullopt;
-    return text;
-#endif
-}
-
 fs::path executableFolder()
 {
 #ifdef Q_OS_LINUX
@@ -58,7 +38,7 @@ fs::path executableFolder()
     if (!error)
         return executable.parent_path();
 #endif
-    return nativePath(QCoreApplication::applicationDirPath());
+    return NativePath(QCoreApplication::applicationDirPath());
 }
 
 bool isWritableFolder(const fs::path& folder)
@@ -138,7 +118,7 @@ std::optional<QString> playerFolder(const fs::path& files, const fs::path& execu
     const QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (location.isEmpty())
         return std::nullopt;
-    const fs::path folder = nativePath(location);
+    const fs::path folder = NativePath(location);
     std::error_code error;
     fs::create_directories(folder, error);
     if (error || !isWritableFolder(folder))
@@ -152,7 +132,7 @@ std::optional<QString> playerFolder(const fs::path& files, const fs::path& execu
             && fs::is_regular_file(executable / "scores.txt", error))
             copyWhole(executable / "scores.txt", records);
     }
-    return qtPath(folder);
+    return QtPath(folder);
 }
 
 } // namespace
@@ -161,7 +141,7 @@ void SetUpAppFolder()
 {
     const fs::path executable = executableFolder();
     const fs::path files = gameFiles(executable);
-    const std::optional<QString> filesText = qtPath(files);
+    const std::optional<QString> filesText = QtPath(files);
     if (filesText && files == executable && isWritableFolder(executable)) {
         SetAppFolder(*filesText);
         return;

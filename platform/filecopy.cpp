@@ -4,9 +4,20 @@
 #include "textfile.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+#include <string_view>
+
+#ifdef Q_OS_WIN
+#include <string>
+
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace platform {
 
@@ -89,6 +100,39 @@ CopyFailure finish(const QString& journal, const QList<Entry>& entries, CopyFail
     return result;
 }
 
+// A journal cut off while it was being written leaves only its temporary,
+// named after it. The folder holds over a hundred pictures: it is read by
+// name alone, as the system lists it. A folder of such a name stays, as
+// removing a file never removes one.
+void removeStrayJournals(const QFileInfo& journal)
+{
+#ifdef Q_OS_WIN
+    const std::wstring folder = QDir::toNativeSeparators(journal.path()).toStdWString() + L'\\';
+    const std::wstring prefix = (journal.fileName() + QLatin1Char('.')).toStdWString();
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileExW(
+        (folder + prefix + L'*').c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        // The pattern also meets short names; only the real name counts.
+        if (std::wstring_view(found.cFileName).starts_with(prefix))
+            DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+#else
+    const QByteArray prefixBytes = QFile::encodeName(journal.fileName() + QLatin1Char('.'));
+    const std::string_view prefix(prefixBytes.constData(), size_t(prefixBytes.size()));
+    DIR* folder = opendir(QFile::encodeName(journal.path()).constData());
+    if (!folder)
+        return;
+    while (const dirent* entry = readdir(folder))
+        if (std::string_view(entry->d_name).starts_with(prefix))
+            unlinkat(dirfd(folder), entry->d_name, 0);
+    closedir(folder);
+#endif
+}
+
 } // namespace
 
 CopyFailure CopyFilesOver(const QList<FileCopy>& copies, const QString& journal)
@@ -127,15 +171,9 @@ CopyFailure CopyFilesOver(const QList<FileCopy>& copies, const QString& journal)
 
 CopyFailure FinishInterruptedCopy(const QString& journal)
 {
-    // A journal cut off while it was being written leaves only its temporary.
-    // Its name is compared as it is: a name filter would compile a pattern.
     const QFileInfo journalFile(journal);
     const QDir folder = journalFile.dir();
-    const QString strayPrefix = journalFile.fileName() + QLatin1Char('.');
-    QDirIterator files(folder.path(), QDir::Files | QDir::Hidden | QDir::System);
-    while (files.hasNext())
-        if (files.next(); files.fileName().startsWith(strayPrefix))
-            QFile::remove(files.filePath());
+    removeStrayJournals(journalFile);
 
     QList<QByteArray> lines;
     if (ReadLines(journal, lines) != FileRead::Read || lines.isEmpty())

@@ -1,5 +1,7 @@
 #include "regularfile.h"
 
+#include "nativepath.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,19 +17,6 @@
 #endif
 
 namespace platform {
-
-namespace {
-
-std::filesystem::path nativePath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return {path.toStdWString()};
-#else
-    return {QFile::encodeName(path).toStdString()};
-#endif
-}
-
-} // namespace
 
 #ifdef Q_OS_UNIX
 
@@ -88,7 +77,7 @@ bool RemoveLink(const QString& path)
 bool RenameOver(const QString& from, const QString& to)
 {
     std::error_code error;
-    std::filesystem::rename(nativePath(from), nativePath(to), error);
+    std::filesystem::rename(NativePath(from), NativePath(to), error);
     return !error;
 }
 

@@ -1,3 +1,4 @@
+#include "picturesets.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -219,6 +220,45 @@ private slots:
         QVERIFY2(game->Messages[0].contains(target) && game->Messages[0].contains(says), qPrintable(game->Messages[0]));
         QCOMPARE(game->Board().Label1->text(), QStringLiteral("00 : 05"));
         QVERIFY(window.Form->isVisible());
+    }
+
+    // A start sweeps away what a copy killed while writing its journal left: the journal's temporaries, nothing else.
+    void startSweepsStrayJournals_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("stays");
+        const auto row = [](const char* what, const char* name, const char* kind, bool stays) {
+            QTest::newRow(what) << QString::fromLatin1(name) << QString::fromLatin1(kind) << stays;
+        };
+        row("the journal's temporary", ".dezudor-copy.k3Fq9Z", "file", false);
+        row("a link of that name, not its target", ".dezudor-copy.Ab12Cd", "link", false);
+        row("a folder of that name", ".dezudor-copy.d", "folder", true);
+        row("a name that only begins alike", ".dezudor-copyist", "file", true);
+        row("another file's temporary", "scores.txt.k3Fq9Z", "file", true);
+    }
+
+    void startSweepsStrayJournals()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(bool, stays);
+        QTemporaryDir outside;
+        const QString target = outside.filePath("target");
+        WriteFile(target, "kept");
+        const QString path = game->FilePath(name);
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(game->Folder()).mkdir(name));
+        else if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(target, path));
+        else
+            WriteFile(path, "stray");
+        const QList<QByteArray> before = pieces();
+        PictureSetChoice::FinishInterruptedChoice();
+        QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), stays);
+        QCOMPARE(FileBytes(target), QByteArray("kept"));
+        QCOMPARE(pieces(), before);
+        QVERIFY(game->Messages.isEmpty());
     }
 
     // Not modal: the board moves and its clock runs while the window is open.
