@@ -52,8 +52,8 @@ board::board(QWidget* parent)
 
     Picture2 = new platform::PictureBox(this);
     Picture2->setGeometry(ui::TwipsRect(1500, 150, 550, 550));
-    Picture2->SetPicture(StoredPicture(QStringLiteral("smile.png")));
     Picture2->hide();
+    Picture2->installEventFilter(this);
 
     Label1 = new QLabel(QStringLiteral("00 : 00"), this);
     Label1->setGeometry(ui::TwipsRect(240, 240, 975, 375));
@@ -102,17 +102,21 @@ QPushButton* board::makePictureButton(const QRect& geometry, const QString& icon
 
 void board::paintEvent(QPaintEvent*)
 {
+    // Each line is one pixel wide and level or upright: a filled rectangle
+    // paints its pixels, end points included, without the pen's stroker.
     QPainter painter(this);
-    for (const FrameLine& line : frameLines) {
-        painter.setPen(palette().color(line.dark ? QPalette::WindowText : QPalette::Base));
-        painter.drawLine(ui::TwipsPoint(line.x1, line.y1), ui::TwipsPoint(line.x2, line.y2));
-    }
+    for (const FrameLine& line : frameLines)
+        painter.fillRect(QRect(ui::TwipsPoint(line.x1, line.y1), ui::TwipsPoint(line.x2, line.y2)).normalized(),
+            palette().color(line.dark ? QPalette::WindowText : QPalette::Base));
 }
 
 bool board::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Picture1[15] && event->type() == QEvent::EnabledChange && !Picture1[15]->isEnabled())
         BoardEvents::Picture1_Disabled(15);
+    // The face is read when a solved game first shows it, not at every start.
+    if (watched == Picture2 && event->type() == QEvent::Show && Picture2->Picture().isNull())
+        Picture2->SetPicture(StoredPicture(QStringLiteral("smile.png")));
     return QWidget::eventFilter(watched, event);
 }
 

@@ -39,15 +39,29 @@ QPalette GamePalette()
     return palette;
 }
 
+namespace {
+
+// The game's palette as the application holds it, from ApplyLook on. Windows
+// given this very copy resolve their controls' palettes without comparing
+// every colour.
+QPalette& heldGamePalette()
+{
+    static QPalette palette;
+    return palette;
+}
+
+} // namespace
+
 void ApplyLook()
 {
     QApplication::setStyle(NewGameStyle());
     // Setting the application's palette and font also drops those that a
     // platform theme gave to kinds of control.
     QApplication::setPalette(GamePalette());
+    heldGamePalette() = QApplication::palette();
     QApplication::setFont(FormFont());
     QToolTip::setFont(FormFont());
-    QToolTip::setPalette(GamePalette());
+    QToolTip::setPalette(heldGamePalette());
 }
 
 void SetUpForm(QWidget* form, const QString& caption, const QString& icon, int widthTwips, int heightTwips)
@@ -58,7 +72,7 @@ void SetUpForm(QWidget* form, const QString& caption, const QString& icon, int w
     // Set on the window, font and palette reach every control in it before
     // anything a theme sets for a kind of control.
     form->setFont(FormFont());
-    form->setPalette(GamePalette());
+    form->setPalette(heldGamePalette());
 }
 
 QFrame* CaptionlessFrame(QWidget* parent, const QRect& geometry)
