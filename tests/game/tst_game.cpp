@@ -161,7 +161,7 @@ private slots:
 
         for (int i = 0; i < 16; ++i)
             QVERIFY(!window.Picture1[i]->isEnabled());
-        QVERIFY(!window.Picture2->isHidden());
+        QVERIFY(window.Picture2->isVisible() && !window.Picture2->Picture().isNull()); // the smiling face
         QVERIFY(!window.Timer1->isActive());
         QCOMPARE(window.Label1->text(), QStringLiteral("00 : 42"));
         QCOMPARE(window.Form->windowTitle(), QStringLiteral("   %1. lépés").arg(count));
