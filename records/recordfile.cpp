@@ -9,7 +9,6 @@
 #include "timetext.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <optional>
@@ -124,8 +123,8 @@ void loadEntries(const QList<Entry>& entries)
 // what stands before it is written.
 QByteArray fileLine(const QString& text)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
-    return platform::ToCodePage(text.left(text.indexOf(lineBreak)));
+    const auto lineBreak = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+    return platform::ToCodePage(text.first(lineBreak - text.cbegin()));
 }
 
 bool saveLines(const QList<QByteArray>& lines)

@@ -61,6 +61,10 @@ public:
         QStyleOptionButton panel = *buttonOption;
         panel.state &= ~State_HasFocus;
         panel.features &= ~QStyleOptionButton::DefaultButton;
+        // Fusion caches a face by its palette's identity, and every control
+        // holds a copy of its own: buttons in the program's colours share one.
+        if (panel.palette == QApplication::palette())
+            panel.palette = QApplication::palette();
         if (pressedByEnter(button)) {
             painter->save();
             painter->setPen(QPen(option->palette.color(QPalette::WindowText), 0));

@@ -140,10 +140,10 @@ QList<Row> X11StartRows(int instructionRuns, int memoryRuns)
         Progress(QStringLiteral("libraries only the game maps: %1").arg(QStringList(extra.values()).join(' ')));
     Row instructionsRow{QStringLiteral("X11: whole start to %1 s after exec").arg(CountedSeconds),
         QStringLiteral("M instr"), Median(counts[0]), Median(counts[1])};
-    instructionsRow.MaxRatio = 1.10;
+    instructionsRow.MaxRatio = 1.05;
     Row memoryRow{
         QStringLiteral("X11: peak resident memory"), QStringLiteral("MiB"), Median(peaks[0]), Median(peaks[1])};
-    memoryRow.MaxRatio = 1.05;
+    memoryRow.MaxRatio = 1.03;
     Row librariesRow{
         QStringLiteral("X11: libraries beyond the least program"), QStringLiteral("files"), double(extra.size())};
     librariesRow.MaxOurs = 0;
