@@ -1,5 +1,6 @@
 #include "filecopy.h"
 
+#include "nativepath.h"
 #include "regularfile.h"
 #include "textfile.h"
 
@@ -7,15 +8,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <string>
 #include <string_view>
 
 #ifdef Q_OS_WIN
-#include <string>
-
 #include <windows.h>
 #else
 #include <dirent.h>
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -107,8 +106,8 @@ CopyFailure finish(const QString& journal, const QList<Entry>& entries, CopyFail
 void removeStrayJournals(const QFileInfo& journal)
 {
 #ifdef Q_OS_WIN
-    const std::wstring folder = QDir::toNativeSeparators(journal.path()).toStdWString() + L'\\';
-    const std::wstring prefix = (journal.fileName() + QLatin1Char('.')).toStdWString();
+    const std::wstring folder = NativePath(QDir::toNativeSeparators(journal.path())).native() + L'\\';
+    const std::wstring prefix = NativePath(journal.fileName() + QLatin1Char('.')).native();
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileExW(
         (folder + prefix + L'*').c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
@@ -121,9 +120,8 @@ void removeStrayJournals(const QFileInfo& journal)
     } while (FindNextFileW(search, &found));
     FindClose(search);
 #else
-    const QByteArray prefixBytes = QFile::encodeName(journal.fileName() + QLatin1Char('.'));
-    const std::string_view prefix(prefixBytes.constData(), size_t(prefixBytes.size()));
-    DIR* folder = opendir(QFile::encodeName(journal.path()).constData());
+    const std::string prefix = NativePath(journal.fileName() + QLatin1Char('.')).native();
+    DIR* folder = opendir(NativePath(journal.path()).c_str());
     if (!folder)
         return;
     while (const dirent* entry = readdir(folder))

@@ -7,8 +7,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-// Every control of the record-list window. Its two lists are the run-time
-// copy of the records, row for row: names in List1, time texts in List2.
+// Every control of the record-list window. Once it is made, its two lists are
+// the run-time copy of the records, row for row: names in List1, time texts in
+// List2 (until then the rows wait in recordrows).
 struct HightabControls {
     QWidget* Form = nullptr;
     QFrame* Frame1 = nullptr;
